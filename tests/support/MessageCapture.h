@@ -1,0 +1,31 @@
+#ifndef MESSAGECAPTURE_H
+#define MESSAGECAPTURE_H
+
+#include <QStringList>
+#include <QtGlobal>
+
+// Collects every qDebug/qWarning line while it lives, exactly as the text would be printed
+// (without the line end). Captures nest: the innermost one gets the lines.
+class MessageCapture
+{
+public:
+    MessageCapture();
+    ~MessageCapture();
+
+    QStringList lines() const;
+    QStringList lines(QtMsgType type) const;
+    bool contains(const QString& line) const;
+    int count(const QString& line) const;
+    // Lines starting with the given text, e.g. a class and method prefix.
+    QStringList linesStartingWith(const QString& prefix) const;
+    void clear();
+
+private:
+    static void handler(QtMsgType type, const QMessageLogContext& context, const QString& message);
+
+    QList<QPair<QtMsgType, QString> > m_lines;
+    MessageCapture* m_outer;
+    QtMessageHandler m_previous;
+};
+
+#endif

@@ -1,0 +1,41 @@
+#ifndef TESTHOST_H
+#define TESTHOST_H
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariant>
+
+class Core;
+
+// The host side of a test: one Core stand-in whose configuration files live in a fresh
+// temporary directory, removed when the TestHost goes. Never touches /etc.
+class TestHost
+{
+public:
+    TestHost();
+    ~TestHost();
+
+    Core* core() const;
+    QString dir() const;
+    QString path(const QString& fileName) const;
+
+    // Writes (or replaces) one INI value in a file of the config directory.
+    void setValue(const QString& fileName, const QString& key, const QVariant& value);
+    QVariant value(const QString& fileName, const QString& key) const;
+    void writeFile(const QString& fileName, const QByteArray& content);
+    QByteArray readFile(const QString& fileName) const;
+    void removeFile(const QString& fileName);
+
+    // The host's pictures (the theme built with the project) as a registered resource
+    // tree; without it every picture is a null pixmap, as on a host with no resources.
+    static bool loadPictures();
+    static void unloadPictures();
+    static bool picturesLoaded();
+
+private:
+    QTemporaryDir m_dir;
+    Core* m_core;
+    bool m_ownsCore;
+};
+
+#endif

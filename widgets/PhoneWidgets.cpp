@@ -1,0 +1,1 @@
+// Anchor of the toolkit library; the widgets live in the subdirectories.
