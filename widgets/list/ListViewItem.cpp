@@ -1,0 +1,266 @@
+#include "ListViewItem.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+ListViewItem::ListViewItem()
+    : m_pixmap(0),
+      m_selectPixmap(0),
+      m_alignment(Qt::AlignVCenter),
+      m_focus(true),
+      m_selected(false),
+      m_visible(true),
+      m_twoColumn(false),
+      m_baseTextColor(0, 0, 0),
+      m_textColor(0, 0, 0),
+      m_textSelectColor(255, 255, 255),
+      m_textNoFocusSelectColor(255, 255, 255),
+      m_backGroundColor(255, 255, 255),
+      m_backGroundSelectColor(0, 0, 0),
+      m_backGroundNoFocusSelectColor(0, 0, 0),
+      m_textDisableColor(0, 0, 0),
+      m_data(0),
+      m_hasScrollBar(false),
+      m_scrollBarAreaWidth(6),
+      m_useShadow(false),
+      m_focusType(eFocusTypeFloating),
+      m_isPressed(false),
+      m_underLineType(UnderLineDot),
+      m_floatingFocusBoxSize(FloatingFocusBoxNormal),
+      m_itemSelectEnable(true)
+{
+}
+
+ListViewItem::ListViewItem(QString const& text, QPixmap const& pixmap, QPixmap const& selectPixmap)
+    : ListViewItem()
+{
+    m_text = text;
+    if (!pixmap.isNull())
+        m_pixmap = new QPixmap(pixmap);
+    if (!selectPixmap.isNull())
+        m_selectPixmap = new QPixmap(selectPixmap);
+}
+
+ListViewItem::~ListViewItem()
+{
+    delete m_pixmap;
+    delete m_selectPixmap;
+}
+
+int ListViewItem::type()
+{
+    return TypeItem;
+}
+
+void ListViewItem::paint(QPainter* p, QRect& r)
+{
+    p->save();
+    m_itemRect = r;
+    paintStateFill(p, r);
+
+    QRect labelBox;
+    int labelWidth;
+    if (m_pixmap && !m_pixmap->isNull()) {
+        const int top = m_pixmap->height() >= r.height()
+            ? r.top() + 9 : r.top() + (r.height() - m_pixmap->height()) / 2;
+        const QPixmap* shown = m_pixmap;
+        if (m_focusType == eFocusTypeFloating) {
+            if (m_isPressed && m_selectPixmap)
+                shown = m_selectPixmap;
+        } else if (m_focus && m_selected && m_selectPixmap) {
+            shown = m_selectPixmap;
+        }
+        p->drawPixmap(r.left() + 10, top, *shown);
+        labelBox = QRect(QPoint(r.left() + 35, r.top()), QPoint(r.right(), r.bottom()));
+        labelWidth = r.width() - 35;
+    } else {
+        labelBox = QRect(QPoint(r.left() + 10, r.top()), QPoint(r.right() - 10, r.bottom()));
+        labelWidth = r.width() - 20;
+    }
+
+    const QString label = p->fontMetrics().elidedText(m_text, Qt::ElideRight, labelWidth);
+    if (m_useShadow && !selected()) {
+        p->setPen(QColor(85, 85, 85));
+        p->drawText(QRect(QPoint(labelBox.left() + 1, labelBox.top() + 2), labelBox.bottomRight()),
+                    m_alignment, label);
+        p->setPen(m_textColor);
+    }
+    p->drawText(labelBox, m_alignment, label);
+    p->restore();
+}
+
+int ListViewItem::editTextLeftMargin()
+{
+    return 0;
+}
+
+void ListViewItem::setEditTextLeftMargin(int margin)
+{
+    Q_UNUSED(margin);
+}
+
+QString ListViewItem::text() const { return m_text; }
+void ListViewItem::setText(QString const& text) { m_text = text; }
+
+void ListViewItem::setPixmap(QPixmap const& normal, QPixmap const& select)
+{
+    if (!normal.isNull()) {
+        if (m_pixmap)
+            *m_pixmap = normal;
+        else
+            m_pixmap = new QPixmap(normal);
+    }
+    const QPixmap& second = select.isNull() ? normal : select;
+    if (m_selectPixmap)
+        *m_selectPixmap = second;
+    else
+        m_selectPixmap = new QPixmap(second);
+}
+
+QPixmap* ListViewItem::pixmap(int index) const
+{
+    if (index == 0)
+        return m_pixmap;
+    if (index == 1)
+        return m_selectPixmap;
+    return 0;
+}
+
+int ListViewItem::alignment() const { return m_alignment; }
+void ListViewItem::setAlignment(int alignment) { m_alignment = alignment; }
+
+QColor ListViewItem::baseTextColor() const { return m_baseTextColor; }
+void ListViewItem::setBaseTextColor(QColor const& color) { m_baseTextColor = color; }
+QColor ListViewItem::textColor() const { return m_textColor; }
+void ListViewItem::setTextColor(QColor const& color) { m_textColor = color; }
+QColor ListViewItem::textSelectColor() const { return m_textSelectColor; }
+void ListViewItem::setTextSelectColor(QColor const& color) { m_textSelectColor = color; }
+QColor ListViewItem::textNoFocusSelectColor() const { return m_textNoFocusSelectColor; }
+void ListViewItem::setTextNoFocusSelectColor(QColor const& color) { m_textNoFocusSelectColor = color; }
+
+QColor ListViewItem::textDisableColor() const
+{
+    return selected() ? m_textSelectColor : m_textDisableColor;
+}
+
+void ListViewItem::setTextDisableColor(QColor const& color) { m_textDisableColor = color; }
+QColor ListViewItem::backGroundColor() const { return m_backGroundColor; }
+void ListViewItem::setBackGroundColor(QColor const& color) { m_backGroundColor = color; }
+QColor ListViewItem::backGroundSelectColor() const { return m_backGroundSelectColor; }
+void ListViewItem::setBackGroundSelectColor(QColor const& color) { m_backGroundSelectColor = color; }
+QColor ListViewItem::backGroundNoFocusSelectColor() const { return m_backGroundNoFocusSelectColor; }
+void ListViewItem::setBackGroundNoFocusSelectColor(QColor const& color) { m_backGroundNoFocusSelectColor = color; }
+
+bool ListViewItem::selected() const
+{
+    return m_focusType == eFocusTypeFloating ? m_isPressed : m_selected;
+}
+
+void ListViewItem::setSelected(bool selected) { m_selected = selected; }
+bool ListViewItem::hasFocus() const { return m_focus; }
+void ListViewItem::setFocus(bool focus) { m_focus = focus; }
+bool ListViewItem::isVisible() const { return m_visible; }
+void ListViewItem::setVisible(bool visible) { m_visible = visible; }
+bool ListViewItem::isTwoColumn() const { return m_twoColumn; }
+void ListViewItem::setTwoColumn(bool twoColumn) { m_twoColumn = twoColumn; }
+bool ListViewItem::isPressed() const { return m_isPressed; }
+void ListViewItem::setIsPressed(bool pressed) { m_isPressed = pressed; }
+bool ListViewItem::useShadow() const { return m_useShadow; }
+void ListViewItem::setUseShadow(bool useShadow) { m_useShadow = useShadow; }
+bool ListViewItem::hasScrollBar() const { return m_hasScrollBar; }
+void ListViewItem::setHasScrollBar(bool hasScrollBar) { m_hasScrollBar = hasScrollBar; }
+void ListViewItem::setItemSelectEnable(bool enable) { m_itemSelectEnable = enable; }
+
+eListViewItemFocusType ListViewItem::focusType() const { return m_focusType; }
+void ListViewItem::setFocusType(eListViewItemFocusType const& type) { m_focusType = type; }
+ListViewItem::UnderLine ListViewItem::underLineType() const { return m_underLineType; }
+void ListViewItem::setUnderLineType(ListViewItem::UnderLine const& type) { m_underLineType = type; }
+ListViewItem::FloatingFocusBoxSize ListViewItem::floatingFocusBoxSize() const { return m_floatingFocusBoxSize; }
+void ListViewItem::setFloatingFocusBoxSize(ListViewItem::FloatingFocusBoxSize const& size) { m_floatingFocusBoxSize = size; }
+
+int ListViewItem::scrollBarAreaWidth() const { return m_scrollBarAreaWidth + 3; }
+void ListViewItem::setScrollBarAreaWidth(int width) { m_scrollBarAreaWidth = width; }
+
+QRect ListViewItem::geometry() const { return m_geometry; }
+void ListViewItem::setGeometry(QRect const& rect) { m_geometry = rect; }
+QRect ListViewItem::itemRect() const { return m_itemRect; }
+void ListViewItem::setItemRect(QRect const& rect) { m_itemRect = rect; }
+
+void* ListViewItem::data() const { return m_data; }
+void ListViewItem::setData(void* data) { m_data = data; }
+
+void ListViewItem::paintStateFill(QPainter* p, const QRect& r)
+{
+    const bool sel = selected();
+    if (!m_focus && sel) {
+        p->fillRect(r, m_backGroundNoFocusSelectColor);
+        p->setPen(m_textNoFocusSelectColor);
+    } else if (sel) {
+        p->fillRect(r, m_backGroundSelectColor);
+        p->setPen(m_textSelectColor);
+    } else {
+        p->fillRect(r, m_backGroundColor);
+        p->setPen(m_textColor);
+    }
+    if (!m_itemSelectEnable)
+        p->setPen(textDisableColor());
+}
+
+void ListViewItem::paintLineEditStateFill(QPainter* p, const QRect& r)
+{
+    const bool sel = selected();
+    if (!m_focus && sel) {
+        p->setPen(m_textNoFocusSelectColor);
+    } else if (sel) {
+        p->fillRect(r, m_backGroundSelectColor);
+        p->setPen(m_textSelectColor);
+    } else {
+        p->fillRect(r, m_backGroundColor);
+        p->setPen(m_textColor);
+    }
+    if (!m_itemSelectEnable)
+        p->setPen(textDisableColor());
+}
+
+int ListViewItem::paintArrow(QPainter* p, const QRect& r)
+{
+    const QPixmap arrow(m_isPressed ? QStringLiteral(":/ui/images/widget/list_focus_sel.png")
+                                    : QStringLiteral(":/ui/images/widget/list_focus.png"));
+    p->drawPixmap(r.right() - arrow.width() - 9, r.top() + (r.height() - arrow.height()) / 2, arrow);
+    return arrow.width();
+}
+
+void ListViewItem::paintInputBox(QPainter* p, const QRect& r, int boxLeft, int boxWidth,
+                                 int midEnd, int rightCap)
+{
+    // The plain slices frame the selected row; the "_sel" slices the others.
+    const bool sel = selected();
+    const QPixmap left(sel ? QStringLiteral(":ui/images/widget/inputbox_left.png")
+                           : QStringLiteral(":ui/images/widget/inputbox_left_sel.png"));
+    const QPixmap mid(sel ? QStringLiteral(":ui/images/widget/inputbox_mid.png")
+                          : QStringLiteral(":ui/images/widget/inputbox_mid_sel.png"));
+    const QPixmap right(sel ? QStringLiteral(":ui/images/widget/inputbox_right.png")
+                            : QStringLiteral(":ui/images/widget/inputbox_right_sel.png"));
+    const int boxRight = boxLeft + boxWidth;
+    const int top = r.top() + 1;
+    p->drawPixmap(QRectF(boxLeft - 4, top, left.width(), left.height()), left, QRectF(left.rect()));
+    if (!mid.isNull()) {
+        const int last = boxRight - right.width() + midEnd;
+        for (int x = boxLeft + left.width() - 4; x <= last; ++x)
+            p->drawPixmap(QRectF(x, top, 1, mid.height()), mid, QRectF(mid.rect()));
+    }
+    p->drawPixmap(QRectF(boxRight - right.width() + rightCap, top, right.width(), right.height()),
+                  right, QRectF(right.rect()));
+}
+
+QString ListViewItem::shownEditText(const QString& text, bool passwordMode)
+{
+    return passwordMode ? QString(text.size(), QLatin1Char('*')) : text;
+}
+
+void ListViewItem::setFontPointSize(QPainter* p, int pointSize)
+{
+    QFont font = p->font();
+    font.setPointSize(pointSize);
+    p->setFont(font);
+}
