@@ -8,6 +8,9 @@
 
 #include "CallManager.h"
 #include "Core.h"
+#include "ListViewCheckItem.h"
+#include "ListViewCheckLineEditItem.h"
+#include "ListViewProgressItem.h"
 
 namespace {
 
@@ -22,9 +25,21 @@ bool isEditRowType(int type)
 
 // Check operations reach the row through its type id: 3 may be a check row or a check
 // line-edit row with its edit text off, 15 a check line-edit row in edit mode.
+// Returns whether the checked state changed (false also for a row that keeps its value).
 bool toggleCheckRow(ListViewItem* row)
 {
-    Q_UNUSED(row);
+    if (ListViewCheckItem* check = dynamic_cast<ListViewCheckItem*>(row)) {
+        if (check->isNoValueChange())
+            return false;
+        check->setChecked(!check->isChecked());
+        return true;
+    }
+    if (ListViewCheckLineEditItem* check = dynamic_cast<ListViewCheckLineEditItem*>(row)) {
+        if (check->isNoValueChange())
+            return false;
+        check->setChecked(!check->isChecked());
+        return true;
+    }
     return false;
 }
 
@@ -664,8 +679,19 @@ void ListView::moveByArrow(int key)
 // Left/Right and the volume keys on a progress row: one step within its range.
 void ListView::stepProgress(ListViewItem* row, int key)
 {
-    Q_UNUSED(row);
-    Q_UNUSED(key);
+    ListViewProgressItem* progress = dynamic_cast<ListViewProgressItem*>(row);
+    if (!progress)
+        return;
+    int value = progress->value();
+    if (key == Qt::Key_Left || key == Qt::Key_VolumeDown)
+        value = qMax(value - progress->step(), progress->minValue());
+    else if (key == Qt::Key_Right || key == Qt::Key_VolumeUp)
+        value = qMin(value + progress->step(), progress->maxValue());
+    else if (key == Qt::Key_VolumeMute)
+        value = progress->minValue();
+    progress->setValue(value);
+    update();
+    emit changeValue(m_selectedIdx, progress->value());
 }
 
 void ListView::paintEvent(QPaintEvent* e)

@@ -264,3 +264,8 @@ void ListViewItem::setFontPointSize(QPainter* p, int pointSize)
     font.setPointSize(pointSize);
     p->setFont(font);
 }
+
+bool ListViewItem::isItemSelectEnabled() const
+{
+    return m_itemSelectEnable;
+}

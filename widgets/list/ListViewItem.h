@@ -147,6 +147,8 @@ protected:
     static QString shownEditText(const QString& text, bool passwordMode);
     // Copy of the painter's font with the given point size set.
     static void setFontPointSize(QPainter* p, int pointSize);
+    // Whether the row may take the selection.
+    bool isItemSelectEnabled() const;
 
 private:
     friend class ListView;
