@@ -179,6 +179,13 @@ void Tail::keyPressEvent(QKeyEvent* e)
     if (funcButtonText(idx).isEmpty())
         return;
 
+    // A second key takes the press over; the first one no longer looks held.
+    if (m_pressed && m_pressedIdx != idx) {
+        if (TailButton* previous = button(m_pressedIdx)) {
+            previous->setDown(false);
+            previous->update();
+        }
+    }
     m_pressed = true;
     m_pressedKey = e->key();
     m_longPressTimer.start(LongPressMs);
