@@ -31,6 +31,15 @@ QImage paintRow(ListViewItem& row, const QRect& r, const QSize& size = QSize(384
     return image;
 }
 
+// Exposes the shared label drawing of the rows.
+struct LabelRow : ListViewItem
+{
+    static void label(QPainter* p, const QRect& r, int flags, const QString& text, int elide)
+    {
+        drawLabel(p, r, flags, text, elide);
+    }
+};
+
 } // namespace
 
 class ListItemTest : public QObject
@@ -253,6 +262,54 @@ private slots:
         image = paintRow(disabled, QRect(0, 0, 384, 40));
         QVERIFY(WidgetImage::count(image, image.rect(), QColor(Qt::blue)) == 0);
         QVERIFY(WidgetImage::count(image, image.rect(), QColor(Qt::red)) > 0);
+    }
+
+    void cachedLabelsDrawLikeDrawText_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<int>("elide");
+        const int vc = Qt::AlignVCenter;
+        QTest::newRow("vcenter") << vc << QRect(10, 0, 180, 40) << "Time Update" << 20 << -1;
+        QTest::newRow("left vcenter, odd height") << (vc | Qt::AlignLeft) << QRect(35, 3, 150, 37) << "Region" << 19 << -1;
+        QTest::newRow("right vcenter") << (vc | Qt::AlignRight) << QRect(192, 0, 169, 40) << "Europe/Paris" << 19 << -1;
+        QTest::newRow("hcenter") << (vc | Qt::AlignHCenter) << QRect(0, 40, 384, 40) << "Centre" << 24 << -1;
+        QTest::newRow("top") << int(Qt::AlignTop) << QRect(0, 5, 200, 40) << "Top" << 20 << -1;
+        QTest::newRow("bottom right") << int(Qt::AlignBottom | Qt::AlignRight) << QRect(0, 0, 200, 50) << "Low" << 20 << -1;
+        QTest::newRow("overflow is clipped") << vc << QRect(10, 10, 60, 20) << "A much longer title" << 20 << -1;
+        QTest::newRow("elided") << vc << QRect(10, 0, 120, 40) << "A much longer title than fits" << 20 << 120;
+        QTest::newRow("trailing spaces") << int(vc | Qt::AlignRight) << QRect(0, 0, 200, 40) << "abc   " << 20 << -1;
+        QTest::newRow("word wrap falls back") << int(vc | Qt::TextWordWrap) << QRect(0, 0, 100, 60) << "two words here" << 20 << -1;
+        QTest::newRow("mnemonic text falls back") << vc << QRect(0, 0, 200, 40) << "A&B" << 20 << -1;
+    }
+
+    void cachedLabelsDrawLikeDrawText()
+    {
+        QFETCH(int, flags);
+        QFETCH(QRect, box);
+        QFETCH(QString, text);
+        QFETCH(int, pixelSize);
+        QFETCH(int, elide);
+        QImage expected = WidgetImage::blank(QSize(384, 100));
+        QImage actual = expected;
+        for (int pass = 0; pass < 2; ++pass) { // the second pass draws from the cache
+            for (QImage* image : {&expected, &actual}) {
+                image->fill(Qt::white);
+                QPainter p(image);
+                QFont f = p.font();
+                f.setPixelSize(pixelSize);
+                p.setFont(f);
+                p.setPen(Qt::black);
+                if (image == &expected)
+                    p.drawText(box, flags, elide >= 0 ? p.fontMetrics().elidedText(text, Qt::ElideRight, elide) : text);
+                else
+                    LabelRow::label(&p, box, flags, text, elide);
+            }
+            QVERIFY(expected == actual);
+        }
+        QVERIFY(expected != WidgetImage::blank(QSize(384, 100)));
     }
 
     void textRun()

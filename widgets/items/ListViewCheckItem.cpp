@@ -18,10 +18,10 @@ void ListViewCheckItem::paint(QPainter* p, QRect& r)
 {
     p->save();
     paintStateFill(p, r);
-    const QPixmap box(QStringLiteral(":/ui/images/widget/checkbox.png"));
-    const QPixmap mark(isPressed() ? QStringLiteral(":/ui/images/widget/checkbox_check_sel.png")
+    const QPixmap box = picture(QStringLiteral(":/ui/images/widget/checkbox.png"));
+    const QPixmap mark = picture(isPressed() ? QStringLiteral(":/ui/images/widget/checkbox_check_sel.png")
                                    : QStringLiteral(":/ui/images/widget/checkbox_check.png"));
-    p->drawText(QRect(QPoint(r.left() + 10, r.top()), QPoint(r.right() - box.width() + 3, r.bottom())),
+    drawLabel(p, QRect(QPoint(r.left() + 10, r.top()), QPoint(r.right() - box.width() + 3, r.bottom())),
                 alignment(), text());
     const QPoint at(r.right() - box.width() - 6, r.top() + (r.height() - box.height()) / 2 - 1);
     p->drawPixmap(at, box);

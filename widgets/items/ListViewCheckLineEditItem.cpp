@@ -33,15 +33,15 @@ void ListViewCheckLineEditItem::paint(QPainter* p, QRect& r)
 {
     p->save();
     paintLineEditStateFill(p, r);
-    const QPixmap box(QStringLiteral(":/ui/images/widget/checkbox.png"));
+    const QPixmap box = picture(QStringLiteral(":/ui/images/widget/checkbox.png"));
     const QPoint at(r.left() + 10, r.top() + (r.height() - box.height()) / 2 - 1);
     p->drawPixmap(at, box);
     if (m_checked)
-        p->drawPixmap(at, QPixmap(QStringLiteral(":/ui/images/widget/checkbox_check.png")));
+        p->drawPixmap(at, picture(QStringLiteral(":/ui/images/widget/checkbox_check.png")));
 
     if (m_useTitleText) {
         const int left = r.left() + box.width() + 20;
-        p->drawText(QRect(QPoint(left, r.top()), QPoint(left + r.width() - 232 - 1, r.bottom())),
+        drawLabel(p, QRect(QPoint(left, r.top()), QPoint(left + r.width() - 232 - 1, r.bottom())),
                     alignment(), text());
     }
     if (m_useEditText) {
@@ -51,7 +51,7 @@ void ListViewCheckLineEditItem::paint(QPainter* p, QRect& r)
         const int boxLeft = r.left() + 192 + m;
         const int boxWidth = r.width() - 192 - m - 6;
         paintInputBox(p, r, boxLeft, boxWidth, 3, 4);
-        p->drawText(QRect(QPoint(boxLeft + 4, r.top() + 5), QPoint(boxLeft + boxWidth - 5, r.top() + 28)),
+        drawLabel(p, QRect(QPoint(boxLeft + 4, r.top() + 5), QPoint(boxLeft + boxWidth - 5, r.top() + 28)),
                     alignment(), shownEditText(m_editText, m_echoPasswordMode));
     }
     p->restore();

@@ -30,9 +30,9 @@ void ListViewInfoItem::paint(QPainter* p, QRect& r)
         p->fillRect(r, backGroundColor());
     p->setPen(sel ? textSelectColor() : textColor());
 
-    p->drawText(QRect(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 201, r.bottom())), alignment(), text());
+    drawLabel(p, QRect(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 201, r.bottom())), alignment(), text());
     const QRect infoBox(QPoint(r.left() + m_infoLeftMargin, r.top()), QPoint(r.right() - m_infoRightMargin, r.bottom()));
-    p->drawText(infoBox, m_infoAlignment, p->fontMetrics().elidedText(m_infoText, Qt::ElideRight, infoBox.width()));
+    drawLabel(p, infoBox, m_infoAlignment, m_infoText, infoBox.width());
     p->restore();
 }
 

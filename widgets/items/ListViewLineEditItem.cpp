@@ -28,11 +28,11 @@ void ListViewLineEditItem::paint(QPainter* p, QRect& r)
     const int boxLeft = r.left() + 192 + m;
     const int boxWidth = r.width() - 192 - m - 6;
     paintInputBox(p, r, boxLeft, boxWidth, 4, 5);
-    p->drawText(QRect(QPoint(boxLeft + 3, r.top() + 5), QPoint(boxLeft + boxWidth - 6, r.top() + 28)),
+    drawLabel(p, QRect(QPoint(boxLeft + 3, r.top() + 5), QPoint(boxLeft + boxWidth - 6, r.top() + 28)),
                 alignment(), shownEditText(m_editText, m_echoPasswordMode));
 
     p->setPen(isItemSelectEnabled() ? m_labelColor : textDisableColor());
-    p->drawText(QRect(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 383 - boxWidth, r.bottom())),
+    drawLabel(p, QRect(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 383 - boxWidth, r.bottom())),
                 alignment(), text());
     p->restore();
 }

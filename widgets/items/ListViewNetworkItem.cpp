@@ -21,17 +21,16 @@ void ListViewNetworkItem::paint(QPainter* p, QRect& r)
 {
     p->save();
     paintStateFill(p, r);
-    p->drawText(QRect(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 201, r.bottom())), alignment(),
-                p->fontMetrics().elidedText(text(), Qt::ElideRight, 192));
+    drawLabel(p, QRect(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 201, r.bottom())), alignment(), text(), 192);
 
-    const QPixmap sizer(QStringLiteral(":/ui/images/icon_wifi_step0_hold_press.png"));
+    const QPixmap sizer = picture(QStringLiteral(":/ui/images/icon_wifi_step0_hold_press.png"));
     const int iw = sizer.width() < 1 ? 19 : sizer.width();
     const int ih = sizer.height();
 
     QFont f;
     f.setPointSize(20);
     p->setFont(f);
-    p->drawText(QRect(QPoint(r.left() + 192 - iw, r.top()), QPoint(r.right() - 2 * iw, r.bottom())),
+    drawLabel(p, QRect(QPoint(r.left() + 192 - iw, r.top()), QPoint(r.right() - 2 * iw, r.bottom())),
                 Qt::AlignRight | Qt::AlignVCenter, m_infoText);
 
     const bool sel = selected();
@@ -45,7 +44,7 @@ void ListViewNetworkItem::paint(QPainter* p, QRect& r)
         path = sel ? QStringLiteral(":/ui/images/icon_wifi_unknown.png")
                    : QStringLiteral(":/ui/images/icon_wifi_unknown_normal.png");
     }
-    p->drawPixmap(r.right() - iw - 10, r.top() + (r.height() - ih) / 2, QPixmap(path));
+    p->drawPixmap(r.right() - iw - 10, r.top() + (r.height() - ih) / 2, picture(path));
     p->restore();
 }
 

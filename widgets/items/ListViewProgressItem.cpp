@@ -24,7 +24,7 @@ void ListViewProgressItem::paint(QPainter* p, QRect& r)
     p->save();
     paintStateFill(p, r);
     const int titleWidth = int(r.width() * 0.4);
-    p->drawText(QRect(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 10 + titleWidth - 1, r.bottom())),
+    drawLabel(p, QRect(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 10 + titleWidth - 1, r.bottom())),
                 alignment(), text());
 
     if (!m_useSlider && m_maxValue > 0) {

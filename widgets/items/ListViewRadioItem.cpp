@@ -22,11 +22,10 @@ void ListViewRadioItem::paint(QPainter* p, QRect& r)
     p->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
 
     const QRect titleBox(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 356, r.bottom()));
-    p->drawText(titleBox, alignment(),
-                p->fontMetrics().elidedText(text(), Qt::ElideRight, titleBox.right() - titleBox.left() - 2));
+    drawLabel(p, titleBox, alignment(), text(), titleBox.right() - titleBox.left() - 2);
 
     if (m_useImage) {
-        const QPixmap mark(m_checked ? QStringLiteral(":ui/images/widget/radio_sel.png")
+        const QPixmap mark = picture(m_checked ? QStringLiteral(":ui/images/widget/radio_sel.png")
                                      : QStringLiteral(":ui/images/widget/radio.png"));
         p->drawPixmap(r.right() - 26, r.top() + (r.height() - mark.height()) / 2, mark);
     } else {

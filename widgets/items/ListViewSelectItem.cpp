@@ -38,14 +38,13 @@ void ListViewSelectItem::paint(QPainter* p, QRect& r)
 
     const QRect titleBox(QPoint(left, r.top()), QPoint(left + m_textWidth - 1, r.bottom()));
     p->setPen(isPressed() ? textSelectColor() : baseTextColor());
-    p->drawText(titleBox, alignment(), p->fontMetrics().elidedText(text(), Qt::ElideRight, m_textWidth));
+    drawLabel(p, titleBox, alignment(), text(), m_textWidth);
 
     const int arrowWidth = paintArrow(p, r);
     const QRect valueBox(QPoint(r.left() + m_textWidth, r.top()), QPoint(r.right() - arrowWidth - 15, r.bottom()));
     setFontPointSize(p, 19);
     p->setPen(isPressed() ? textSelectColor() : QColor(85, 85, 85));
-    p->drawText(valueBox, Qt::AlignRight | Qt::AlignVCenter,
-                p->fontMetrics().elidedText(m_selectedText, Qt::ElideRight, valueBox.width()));
+    drawLabel(p, valueBox, Qt::AlignRight | Qt::AlignVCenter, m_selectedText, valueBox.width());
     p->restore();
 }
 

@@ -2,6 +2,72 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QCache>
+#include <QCoreApplication>
+#include <QSet>
+#include <QPixmapCache>
+#include <QTextLayout>
+
+namespace {
+
+// One laid-out label line.
+struct CachedLabel
+{
+    CachedLabel(const QString& text, const QFont& font, QPaintDevice* device, Qt::LayoutDirection direction)
+        : layout(text, font, device)
+    {
+        QTextOption option;
+        option.setTextDirection(direction);
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout.setTextOption(option);
+        layout.setCacheEnabled(true);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        if (line.isValid()) {
+            line.setLineWidth(0x01000000);
+            line.setPosition(QPointF(0, 0));
+            width = line.naturalTextWidth();
+            height = line.ascent() + line.descent();
+            advance = line.horizontalAdvance();
+        }
+        layout.endLayout();
+    }
+
+    QTextLayout layout;
+    qreal width = 0;
+    qreal height = 0;
+    qreal advance = 0;
+};
+
+QCache<QString, CachedLabel>* s_labels = 0;
+QCache<QString, QString>* s_elided = 0;
+
+// Layouts hold font engines, which must go before the application tears fonts down.
+void dropLabelCaches()
+{
+    delete s_labels;
+    s_labels = 0;
+    delete s_elided;
+    s_elided = 0;
+}
+
+QCache<QString, CachedLabel>& labelCache()
+{
+    if (!s_labels) {
+        s_labels = new QCache<QString, CachedLabel>(512);
+        s_elided = new QCache<QString, QString>(512);
+        qAddPostRoutine(dropLabelCaches);
+    }
+    return *s_labels;
+}
+
+QCache<QString, QString>& elideCache()
+{
+    labelCache();
+    return *s_elided;
+}
+
+} // namespace
 
 ListViewItem::ListViewItem()
     : m_pixmap(0),
@@ -78,14 +144,13 @@ void ListViewItem::paint(QPainter* p, QRect& r)
         labelWidth = r.width() - 20;
     }
 
-    const QString label = p->fontMetrics().elidedText(m_text, Qt::ElideRight, labelWidth);
     if (m_useShadow && !selected()) {
         p->setPen(QColor(85, 85, 85));
-        p->drawText(QRect(QPoint(labelBox.left() + 1, labelBox.top() + 2), labelBox.bottomRight()),
-                    m_alignment, label);
+        drawLabel(p, QRect(QPoint(labelBox.left() + 1, labelBox.top() + 2), labelBox.bottomRight()),
+                  m_alignment, m_text, labelWidth);
         p->setPen(m_textColor);
     }
-    p->drawText(labelBox, m_alignment, label);
+    drawLabel(p, labelBox, m_alignment, m_text, labelWidth);
     p->restore();
 }
 
@@ -189,6 +254,32 @@ void ListViewItem::setItemRect(QRect const& rect) { m_itemRect = rect; }
 void* ListViewItem::data() const { return m_data; }
 void ListViewItem::setData(void* data) { m_data = data; }
 
+QPixmap ListViewItem::picture(const QString& path)
+{
+    // Loading by file name stats the file and converts its time on every call; paints ask for
+    // the same few pictures again and again, so look them up by path first. Missing pictures
+    // are remembered until the pixmap cache is cleared (a sentinel entry tells).
+    static QSet<QString> missing;
+    const QString sentinel = QStringLiteral("phone-picture-sentinel");
+    QPixmap pm;
+    if (!QPixmapCache::find(sentinel, &pm)) {
+        missing.clear();
+        QPixmap marker(1, 1);
+        marker.fill(Qt::transparent);
+        QPixmapCache::insert(sentinel, marker);
+    }
+    if (missing.contains(path))
+        return QPixmap();
+    const QString key = QStringLiteral("phone-picture:") + path;
+    if (QPixmapCache::find(key, &pm))
+        return pm;
+    if (pm.load(path))
+        QPixmapCache::insert(key, pm);
+    else
+        missing.insert(path);
+    return pm;
+}
+
 void ListViewItem::paintStateFill(QPainter* p, const QRect& r)
 {
     const bool sel = selected();
@@ -224,8 +315,8 @@ void ListViewItem::paintLineEditStateFill(QPainter* p, const QRect& r)
 
 int ListViewItem::paintArrow(QPainter* p, const QRect& r)
 {
-    const QPixmap arrow(m_isPressed ? QStringLiteral(":/ui/images/widget/list_focus_sel.png")
-                                    : QStringLiteral(":/ui/images/widget/list_focus.png"));
+    const QPixmap arrow = picture(m_isPressed ? QStringLiteral(":/ui/images/widget/list_focus_sel.png")
+                                              : QStringLiteral(":/ui/images/widget/list_focus.png"));
     p->drawPixmap(r.right() - arrow.width() - 9, r.top() + (r.height() - arrow.height()) / 2, arrow);
     return arrow.width();
 }
@@ -235,12 +326,12 @@ void ListViewItem::paintInputBox(QPainter* p, const QRect& r, int boxLeft, int b
 {
     // The plain slices frame the selected row; the "_sel" slices the others.
     const bool sel = selected();
-    const QPixmap left(sel ? QStringLiteral(":ui/images/widget/inputbox_left.png")
-                           : QStringLiteral(":ui/images/widget/inputbox_left_sel.png"));
-    const QPixmap mid(sel ? QStringLiteral(":ui/images/widget/inputbox_mid.png")
-                          : QStringLiteral(":ui/images/widget/inputbox_mid_sel.png"));
-    const QPixmap right(sel ? QStringLiteral(":ui/images/widget/inputbox_right.png")
-                            : QStringLiteral(":ui/images/widget/inputbox_right_sel.png"));
+    const QPixmap left = picture(sel ? QStringLiteral(":ui/images/widget/inputbox_left.png")
+                                     : QStringLiteral(":ui/images/widget/inputbox_left_sel.png"));
+    const QPixmap mid = picture(sel ? QStringLiteral(":ui/images/widget/inputbox_mid.png")
+                                    : QStringLiteral(":ui/images/widget/inputbox_mid_sel.png"));
+    const QPixmap right = picture(sel ? QStringLiteral(":ui/images/widget/inputbox_right.png")
+                                      : QStringLiteral(":ui/images/widget/inputbox_right_sel.png"));
     const int boxRight = boxLeft + boxWidth;
     const int top = r.top() + 1;
     p->drawPixmap(QRectF(boxLeft - 4, top, left.width(), left.height()), left, QRectF(left.rect()));
@@ -256,6 +347,65 @@ void ListViewItem::paintInputBox(QPainter* p, const QRect& r, int boxLeft, int b
 QString ListViewItem::shownEditText(const QString& text, bool passwordMode)
 {
     return passwordMode ? QString(text.size(), QLatin1Char('*')) : text;
+}
+
+void ListViewItem::drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth)
+{
+    // Only plain single-line labels are cached; anything else takes the painter's own path.
+    const int special = Qt::TextWordWrap | Qt::TextWrapAnywhere | Qt::TextJustificationForced
+        | Qt::TextShowMnemonic | Qt::TextHideMnemonic | Qt::TextExpandTabs | Qt::TextDontPrint;
+    const bool plain = !(flags & special) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('&'))
+        && !text.isRightToLeft()
+        && p->layoutDirection() != Qt::RightToLeft && !(flags & Qt::AlignAbsolute);
+    const QFont font = p->font();
+    const QString fontKey = font.key() + QLatin1Char('/') + QString::number(p->device()->logicalDpiY());
+
+    QString shown = text;
+    if (elideWidth >= 0) {
+        const QString key = fontKey + QLatin1Char('/') + QString::number(elideWidth) + QLatin1Char('/') + text;
+        if (QString* cached = elideCache().object(key)) {
+            shown = *cached;
+        } else {
+            shown = p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth);
+            elideCache().insert(key, new QString(shown));
+        }
+    }
+    if (!plain || shown.isEmpty()) {
+        p->drawText(r, flags, shown);
+        return;
+    }
+
+    const QString key = fontKey + QLatin1Char('/') + shown;
+    CachedLabel* label = labelCache().object(key);
+    if (!label) {
+        label = new CachedLabel(shown, font, p->device(), p->layoutDirection());
+        labelCache().insert(key, label);
+    }
+
+    qreal yoff = 0;
+    if (flags & Qt::AlignBottom)
+        yoff = r.height() - label->height;
+    else if (flags & Qt::AlignVCenter)
+        yoff = (r.height() - label->height) / 2;
+    qreal boundsX = 0;
+    qreal xoff = 0;
+    if (flags & Qt::AlignRight) {
+        boundsX = r.width() - label->width;
+        xoff = r.width() - label->advance;
+    } else if (flags & Qt::AlignHCenter) {
+        boundsX = (r.width() - label->width) / 2;
+        xoff = (r.width() - label->advance) / 2;
+    }
+    const QRectF bounds(r.x() + boundsX, r.y() + yoff, label->width, label->height);
+    const bool clip = !(flags & Qt::TextDontClip) && !QRectF(r).contains(bounds);
+    if (clip) {
+        p->save();
+        p->setClipRect(r, Qt::IntersectClip);
+    }
+    label->layout.draw(p, QPointF(r.x() + xoff, r.y() + yoff));
+    if (clip)
+        p->restore();
 }
 
 void ListViewItem::setFontPointSize(QPainter* p, int pointSize)

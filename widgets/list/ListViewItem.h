@@ -128,6 +128,10 @@ public:
     void* data() const;
     void setData(void* data);
 
+    // A host picture by resource path, through the process-wide pixmap cache (a missing
+    // picture is a null pixmap and is remembered as missing until the cache is cleared).
+    static QPixmap picture(const QString& path);
+
 protected:
     // Drawing steps shared by the row classes.
 
@@ -147,6 +151,11 @@ protected:
     static QString shownEditText(const QString& text, bool passwordMode);
     // Copy of the painter's font with the given point size set.
     static void setFontPointSize(QPainter* p, int pointSize);
+    // Same as p->drawText(r, flags, text) for a single-line label, with the text elided to
+    // elideWidth first when that is not negative; the layout is kept in a small process-wide
+    // cache because rows draw the same few labels on every paint. Word-wrapped text is drawn
+    // directly.
+    static void drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth = -1);
     // Whether the row may take the selection.
     bool isItemSelectEnabled() const;
 
