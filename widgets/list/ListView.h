@@ -20,7 +20,8 @@ class ListView : public QWidget
 {
     Q_OBJECT
 public:
-    enum eListViewScrollBarType {
+    // Fixed underlying type: any stored value is valid, the paint treats unknown ones as a line.
+    enum eListViewScrollBarType : int {
         eScrollBarBorderFill = 0,
         eScrollBarBorderNone = 1,
         eScrollBarBorderLine = 2 // also any other value
