@@ -377,6 +377,19 @@ private slots:
         QVERIFY(crop(whole, common) != crop(image, common));
     }
 
+    // The host may register or swap its pictures while a label lives.
+    void picturesFollowTheHost()
+    {
+        QScopedPointer<TitleLabel> label(makeTitle("Settings | Time Zone"));
+        const QImage before = WidgetImage::render(label.data());
+        QVERIFY(TestHost::loadPictures());
+        const QImage with = WidgetImage::render(label.data());
+        QVERIFY(with != before);
+        QCOMPARE(with, renderTitle("Settings | Time Zone"));
+        TestHost::unloadPictures();
+        QCOMPARE(WidgetImage::render(label.data()), before);
+    }
+
     void titleColour()
     {
         QScopedPointer<TitleLabel> label(makeTitle("Settings"));

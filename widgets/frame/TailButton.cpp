@@ -6,6 +6,25 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
+
+namespace {
+
+// Keys repaint on every press; the pixmap cache spares the resource lookup (it is cleared when
+// the host swaps its resources).
+QPixmap keyPicture(const QString& path)
+{
+    const QString key = QLatin1String("TailButton") + path;
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap(path);
+        if (!pixmap.isNull())
+            QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
+
+} // namespace
 
 TailButton::TailButton(QWidget* parent)
     : QPushButton(parent),
@@ -73,8 +92,8 @@ void TailButton::paintEvent(QPaintEvent*)
     if (!picture.isEmpty()) {
         // Design 1 swaps which file is the pressed one.
         const bool sel = down != design1;
-        pixmap = QPixmap(QLatin1String(":/ui/images/widget/") + picture
-                         + (sel ? QLatin1String("_sel.png") : QLatin1String(".png")));
+        pixmap = keyPicture(QLatin1String(":/ui/images/widget/") + picture
+                            + (sel ? QLatin1String("_sel.png") : QLatin1String(".png")));
     }
 
     label = label.trimmed();

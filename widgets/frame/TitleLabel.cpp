@@ -3,12 +3,28 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 
 namespace {
 const char kLeftCap[] = ":ui/images/title/num_bg_left.png";
 const char kRightCap[] = ":ui/images/title/num_bg_right.png";
 const char kBreadcrumb[] = ":ui/images/title/breadcrumb.png";
 const int kTrailingSpaces = 42;
+
+// The title repaints every time the bar changes; looking the pictures up in the resources each
+// time costs more than the rest of the paint. The pixmap cache keeps them (and forgets them when
+// the host's resources are swapped and the cache is cleared).
+QPixmap titlePicture(const char* path)
+{
+    const QString key = QLatin1String("TitleLabel") + QLatin1String(path);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap(QString::fromLatin1(path));
+        if (!pixmap.isNull())
+            QPixmapCache::insert(key, pixmap);
+    }
+    return pixmap;
+}
 }
 
 TitleLabel::TitleLabel(QWidget* parent)
@@ -63,8 +79,8 @@ void TitleLabel::paintEvent(QPaintEvent*)
         textWidth = metrics.horizontalAdvance(shown);
     }
 
-    const QPixmap left(QString::fromLatin1(kLeftCap));
-    const QPixmap right(QString::fromLatin1(kRightCap));
+    const QPixmap left = titlePicture(kLeftCap);
+    const QPixmap right = titlePicture(kRightCap);
     const int top = (height() - left.height()) / 2;
     painter.drawPixmap(0, top - 1, left);
 
@@ -77,7 +93,7 @@ void TitleLabel::paintEvent(QPaintEvent*)
     painter.drawText(indent(), margin() + 16, shown);
 
     if (twoLevels) {
-        const QPixmap crumb(QString::fromLatin1(kBreadcrumb));
+        const QPixmap crumb = titlePicture(kBreadcrumb);
         painter.drawPixmap(indent() + metrics.horizontalAdvance(m_levels.at(0).trimmed()) + 3,
                            (height() - crumb.height()) / 2 - 1, crumb);
     }
