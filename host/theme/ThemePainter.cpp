@@ -739,8 +739,10 @@ QList<ThemePainter::Picture> ThemePainter::pictures()
     }
     add(list, w + "no_data.png", 40, 40);
 
-    add(list, t + "num_bg_left.png", 4, 20);
-    add(list, t + "num_bg_right.png", 4, 20);
+    // The title box is the text width plus 6 and the text is cut 3 pixels short of the
+    // right cap: a cap wider than 2 cuts titles (3 leaves no room for rounding).
+    add(list, t + "num_bg_left.png", 2, 20);
+    add(list, t + "num_bg_right.png", 2, 20);
     add(list, t + "breadcrumb.png", 6, 10);
     for (const char* icon : {"hold", "updatecom", "callforward", "dnd", "autoanswer", "lock",
                              "call_lock", "pcconnected", "aomlink", "phonemode", "bluetooth",

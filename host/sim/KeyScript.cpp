@@ -1,0 +1,185 @@
+#include "KeyScript.h"
+
+#include "PhoneHost.h"
+
+#include <QRegExp>
+#include <QTimer>
+
+namespace {
+
+// Long enough for a key's own handling, short enough to keep scripted runs quick.
+const int kReleaseAfterMs = 30;
+
+bool isNumber(const QString& word)
+{
+    bool ok = false;
+    word.toInt(&ok);
+    return ok;
+}
+
+} // namespace
+
+KeyScript::KeyScript(PhoneHost* host, QObject* parent)
+    : QObject(parent), m_host(host), m_pendingWait(0), m_keyDelay(80), m_running(false)
+{
+}
+
+int KeyScript::keyOf(const QString& word)
+{
+    const QString w = word.toLower();
+    if (w == "up") return Qt::Key_Up;
+    if (w == "down") return Qt::Key_Down;
+    if (w == "left") return Qt::Key_Left;
+    if (w == "right") return Qt::Key_Right;
+    if (w == "ok" || w == "enter") return Qt::Key_Return;
+    if (w == "back" || w == "esc") return Qt::Key_Escape;
+    if (w == "soft1") return Qt::Key_Context1;
+    if (w == "soft2") return Qt::Key_Context2;
+    if (w == "soft3") return Qt::Key_Context3;
+    if (w == "soft4") return Qt::Key_Context4;
+    QRegExp fkey("f(\\d+)");
+    if (fkey.exactMatch(w)) {
+        const int n = fkey.cap(1).toInt();
+        if (n >= 1 && n <= 10)
+            return Qt::Key_F1 + n - 1;
+    }
+    return 0;
+}
+
+void KeyScript::add(Kind kind, int value, const QString& text, int delay)
+{
+    Step step;
+    step.kind = kind;
+    step.value = value;
+    step.text = text;
+    step.delay = delay + m_pendingWait;
+    m_pendingWait = 0;
+    m_steps.append(step);
+}
+
+bool KeyScript::parse(const QString& text)
+{
+    m_steps.clear();
+    m_pendingWait = 0;
+    m_error.clear();
+    QStringList words;
+    for (QString line : text.split('\n')) {
+        const int hash = line.indexOf('#');
+        if (hash >= 0)
+            line.truncate(hash);
+        for (const QString& word : line.split(QRegExp("[\\s,;]+")))
+            if (!word.isEmpty())
+                words << word;
+    }
+    QRegExp repeated("([^*]+)\\*(\\d+)");
+    for (int i = 0; i < words.size(); ++i) {
+        const QString word = words.at(i).toLower();
+        const QString arg = i + 1 < words.size() ? words.at(i + 1) : QString();
+        QString name = word;
+        int times = 1;
+        if (repeated.exactMatch(word)) {
+            name = repeated.cap(1);
+            times = repeated.cap(2).toInt();
+        }
+        if (const int key = keyOf(name)) {
+            for (int n = 0; n < times; ++n) {
+                add(Press, key, QString(), m_keyDelay);
+                add(Release, key, QString(), kReleaseAfterMs);
+            }
+        } else if ((word == "press" || word == "release") && keyOf(arg)) {
+            add(word == "press" ? Press : Release, keyOf(arg), QString(), word == "press" ? m_keyDelay : kReleaseAfterMs);
+            ++i;
+        } else if (word == "hold" && keyOf(arg) && i + 2 < words.size() && isNumber(words.at(i + 2))) {
+            add(Press, keyOf(arg), QString(), m_keyDelay);
+            add(Release, keyOf(arg), QString(), qMax(0, words.at(i + 2).toInt()));
+            i += 2;
+        } else if ((word == "wait" || word == "sleep") && isNumber(arg)) {
+            m_pendingWait += qMax(0, arg.toInt());
+            ++i;
+        } else if (word == "shot" && !arg.isEmpty()) {
+            add(Shot, 0, words.at(i + 1), m_keyDelay);
+            ++i;
+        } else if (word == "lang" || word == "ime") {
+            int value = -1;
+            if (isNumber(arg)) {
+                value = arg.toInt();
+                ++i;
+            }
+            add(word == "lang" ? Language : Ime, value, QString(), m_keyDelay);
+        } else if (word == "clock24") {
+            add(Clock24, 0, QString(), m_keyDelay);
+        } else if (word == "closepopups") {
+            add(ClosePopups, 0, QString(), m_keyDelay);
+        } else if (word == "quit") {
+            add(Quit, 0, QString(), m_keyDelay);
+        } else {
+            m_error = QString("unknown word \"%1\" (word %2)").arg(words.at(i)).arg(i + 1);
+            m_steps.clear();
+            return false;
+        }
+    }
+    // A trailing wait still counts: the script ends after it.
+    if (m_pendingWait > 0 && !m_steps.isEmpty())
+        add(Pause, 0, QString(), 0);
+    return true;
+}
+
+QString KeyScript::errorString() const
+{
+    return m_error;
+}
+
+int KeyScript::stepCount() const
+{
+    return m_steps.size();
+}
+
+void KeyScript::setKeyDelay(int ms)
+{
+    m_keyDelay = qMax(0, ms);
+}
+
+bool KeyScript::isRunning() const
+{
+    return m_running;
+}
+
+QStringList KeyScript::screenshots() const
+{
+    return m_screenshots;
+}
+
+void KeyScript::start(int initialDelayMs)
+{
+    m_running = true;
+    const int first = m_steps.isEmpty() ? 0 : m_steps.first().delay;
+    QTimer::singleShot(initialDelayMs + first, this, SLOT(next()));
+}
+
+void KeyScript::next()
+{
+    if (m_steps.isEmpty()) {
+        m_running = false;
+        emit finished();
+        return;
+    }
+    const Step step = m_steps.takeFirst();
+    // Schedule before acting: a key may open a modal loop that returns much later.
+    QTimer::singleShot(m_steps.isEmpty() ? 0 : m_steps.first().delay, this, SLOT(next()));
+    switch (step.kind) {
+    case Press: m_host->sendPhoneKey(step.value, true); break;
+    case Release: m_host->sendPhoneKey(step.value, false); break;
+    case Shot: {
+        const QString file = m_host->saveScreenshot(step.text);
+        if (!file.isEmpty())
+            m_screenshots.append(file);
+        break;
+    }
+    case Language: m_host->switchLanguage(step.value); break;
+    case Clock24: m_host->toggle24HourTime(); break;
+    case Ime: m_host->setImeStatus(step.value); break;
+    case ClosePopups: m_host->closePopups(); break;
+    case Pause: break;
+    case Quit: emit quitRequested(); break;
+    }
+}

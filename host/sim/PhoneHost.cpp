@@ -1,0 +1,408 @@
+#include "PhoneHost.h"
+
+#include "BaseAppInterface.h"
+#include "Core.h"
+#include "IME.h"
+#include "IdleScreen.h"
+#include "KeyMap.h"
+#include "ScreenComposer.h"
+#include "Status.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QKeyEvent>
+#include <QSettings>
+#include <QTextStream>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+bool isUnrepeatedPhoneKey(int key)
+{
+    // The phone's keypad repeats only the arrows; OK, back and the soft keys are one press
+    // however long they are held (their long-press timers depend on it).
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Context1:
+    case Qt::Key_Context2:
+    case Qt::Key_Context3:
+    case Qt::Key_Context4:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+PhoneHost::PhoneHost(const QString& configDir, QObject* parent)
+    : QObject(parent),
+      m_core(theCore),
+      m_ownsCore(false),
+      m_status(0),
+      m_idle(0),
+      m_screen(0),
+      m_pageOpen(false),
+      m_reportTiming(false),
+      m_waitingForPageFrame(false),
+      m_clockFromOk(false),
+      m_lastOpenTime(-1),
+      m_screenshotCount(0)
+{
+    if (!m_core) {
+        m_core = new Core;
+        m_ownsCore = true;
+    }
+    m_core->setConfigDir(configDir);
+    m_screen = new ScreenComposer(QSize(384, 160), this);
+
+    // The bar belongs to the host and never takes the keyboard from a page.
+    m_status = new Status(0);
+    m_status->setWindowFlags(m_status->windowFlags() | Qt::WindowDoesNotAcceptFocus);
+    m_status->setGeometry(0, 0, 384, 26);
+    m_core->setStatusWidget(m_status);
+
+    m_idle = new IdleScreen(0);
+    connect(m_idle, SIGNAL(openSettings()), this, SLOT(okOnIdle()));
+    if (IME* ime = m_core->ime())
+        connect(ime, SIGNAL(changedIMEStatus(int)), this, SLOT(imeStatusChanged(int)));
+    connect(m_core, SIGNAL(timeZoneApplied(QString)), this, SLOT(timeZoneApplied()));
+    qApp->installEventFilter(this);
+}
+
+PhoneHost::~PhoneHost()
+{
+    qApp->removeEventFilter(this);
+    // The host owns the page; it goes before the bar it borrows and the facade it talks to.
+    delete m_page.data();
+    delete m_idle;
+    m_core->setStatusWidget(0);
+    delete m_status;
+    delete m_screen;
+    m_screen = 0;
+    if (m_ownsCore)
+        delete m_core;
+    else
+        m_core->setConfigDir(QString());
+}
+
+bool PhoneHost::loadPage(const QString& pluginPath)
+{
+    if (!m_plugin.load(pluginPath)) {
+        m_error = m_plugin.errorString();
+        return false;
+    }
+    QObject* object = m_plugin.instance();
+    if (!object || !qobject_cast<BaseAppInterface*>(object)) {
+        m_error = QString("%1 gives no page with the host interface").arg(pluginPath);
+        return false;
+    }
+    m_page = object;
+    m_error.clear();
+    return true;
+}
+
+QString PhoneHost::errorString() const
+{
+    return m_error;
+}
+
+void PhoneHost::start()
+{
+    // Stored settings first, so that the first frame already shows them.
+    const QString settingsPath = m_core->configFileName(eConfigSettings);
+    bool use24 = false;
+    if (!settingsPath.isEmpty()) {
+        QSettings settings(settingsPath, QSettings::IniFormat);
+        m_core->setLanguage(settings.value("Settings/Language", int(Core::LangEnglish)).toInt());
+        use24 = settings.value("Settings/24HourTime", false).toBool();
+    }
+    m_core->setUse24HourTime(use24);
+    m_status->setTime24Hour(use24);
+    const QString systemPath = m_core->configFileName(eConfigSystem);
+    if (!systemPath.isEmpty()) {
+        QSettings system(systemPath, QSettings::IniFormat);
+        m_status->setUIStatusLock(system.value("Menu_Password/enable", false).toBool());
+    }
+    m_core->setTimeZoneFromConfig();
+    if (m_core->language() != Core::LangEnglish && page())
+        m_core->sendAppMsg(page()->appName(), "changedLanguage()", QByteArray());
+
+    m_status->show();
+    m_idle->start(0, 0);
+}
+
+Core* PhoneHost::core() const
+{
+    return m_core;
+}
+
+Status* PhoneHost::status() const
+{
+    return m_status;
+}
+
+IdleScreen* PhoneHost::idle() const
+{
+    return m_idle;
+}
+
+ScreenComposer* PhoneHost::screen() const
+{
+    return m_screen;
+}
+
+BaseAppInterface* PhoneHost::page() const
+{
+    return qobject_cast<BaseAppInterface*>(m_page.data());
+}
+
+QWidget* PhoneHost::pageWidget() const
+{
+    return qobject_cast<QWidget*>(m_page.data());
+}
+
+bool PhoneHost::isPageOpen() const
+{
+    return m_pageOpen;
+}
+
+void PhoneHost::setScreenshotDir(const QString& dir)
+{
+    m_screenshotDir = dir;
+}
+
+void PhoneHost::setReportTiming(bool on)
+{
+    m_reportTiming = on;
+}
+
+qint64 PhoneHost::lastOpenTime() const
+{
+    return m_lastOpenTime;
+}
+
+void PhoneHost::openPage()
+{
+    BaseAppInterface* app = page();
+    if (!app || m_pageOpen)
+        return;
+    m_pageOpen = true;
+    m_waitingForPageFrame = true;
+    if (!m_clockFromOk)
+        m_openClock.start();
+    m_clockFromOk = false;
+    emit pageOpened();
+    // The page runs its own modal loop; keys, host messages and timers go on inside it.
+    app->start(m_idle, 0);
+    m_pageOpen = false;
+    m_waitingForPageFrame = false;
+    if (m_idle && m_idle->isVisible()) {
+        m_idle->activateWindow();
+        m_idle->setFocus();
+    }
+    emit pageClosed();
+}
+
+void PhoneHost::okOnIdle()
+{
+    // Timed from the key, opened once the key's release has been handled.
+    m_openClock.start();
+    m_clockFromOk = true;
+    QTimer::singleShot(0, this, SLOT(openPage()));
+}
+
+void PhoneHost::switchLanguage(int language)
+{
+    if (language < 0 || language >= Core::LangCount)
+        language = (m_core->language() + 1) % Core::LangCount;
+    m_core->setLanguage(language);
+    const QString settingsPath = m_core->configFileName(eConfigSettings);
+    if (!settingsPath.isEmpty()) {
+        QSettings settings(settingsPath, QSettings::IniFormat);
+        settings.setValue("Settings/Language", m_core->language());
+    }
+    sendToApps("changedLanguage()");
+    out() << "phonesim: language " << Core::languageName(m_core->language()) << "\n" << flush;
+}
+
+void PhoneHost::toggle24HourTime()
+{
+    const bool on = !m_core->use24HourTime();
+    m_core->setUse24HourTime(on);
+    m_status->setTime24Hour(on);
+    sendToApps("changedStatus()");
+    out() << "phonesim: " << (on ? "24-hour" : "12-hour") << " clock" << "\n" << flush;
+}
+
+void PhoneHost::setImeStatus(int status)
+{
+    IME* ime = m_core->ime();
+    if (!ime)
+        return;
+    if (status < 0)
+        status = (ime->imeStatus() + 1) % 5;
+    ime->setImeStatus(status);
+}
+
+void PhoneHost::closePopups()
+{
+    m_core->broadcast("closeSelectPopup()");
+}
+
+QString PhoneHost::saveScreenshot(const QString& path)
+{
+    QString file = path;
+    if (file.isEmpty())
+        file = QString("phonesim-%1-%2.png")
+                   .arg(QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss"))
+                   .arg(++m_screenshotCount);
+    if (QDir::isRelativePath(file) && !m_screenshotDir.isEmpty())
+        file = QDir(m_screenshotDir).filePath(file);
+    if (!m_screen->save(file)) {
+        out() << "phonesim: cannot write " << file << "\n" << flush;
+        return QString();
+    }
+    out() << "phonesim: screenshot " << file << "\n" << flush;
+    return file;
+}
+
+void PhoneHost::printHelp()
+{
+    out() << "Keys:\n" << KeyMap::helpText() << flush;
+}
+
+QWidget* PhoneHost::keyTarget()
+{
+    if (QWidget* w = QApplication::focusWidget())
+        return w;
+    if (QWidget* w = QApplication::activeModalWidget())
+        return w;
+    return QApplication::activeWindow();
+}
+
+void PhoneHost::sendPhoneKey(int key, bool press)
+{
+    QWidget* target = keyTarget();
+    if (!target)
+        target = m_idle;
+    QString text;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        text = "\r";
+    else if (key == Qt::Key_Escape)
+        text = QString(QChar(27));
+    QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &event);
+}
+
+bool PhoneHost::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (watched->isWidgetType())
+            return translateKey(watched, static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::Hide:
+        // Like the phone's window server: when a window goes, the topmost one left gets the
+        // keyboard (Qt's offscreen platform and a bare X server leave it nowhere).
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+            QTimer::singleShot(0, this, SLOT(restoreActiveWindow()));
+        break;
+    case QEvent::Paint:
+        if (m_waitingForPageFrame && watched == pageWidget()) {
+            m_waitingForPageFrame = false;
+            // Reported once the paint is done and on its way to the screen.
+            QTimer::singleShot(0, this, SLOT(reportPageFrame()));
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+bool PhoneHost::translateKey(QObject* receiver, QKeyEvent* event)
+{
+    const KeyMap::Binding* binding = KeyMap::find(event);
+    if (!binding) {
+        if (event->isAutoRepeat() && isUnrepeatedPhoneKey(event->key())) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
+    event->accept();
+    if (binding->action == KeyMap::PhoneKey) {
+        if (event->isAutoRepeat())
+            return true;
+        // The soft keys carry no text, like the phone's.
+        QKeyEvent mapped(event->type(), binding->phoneKey, Qt::NoModifier);
+        QApplication::sendEvent(receiver, &mapped);
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress || event->isAutoRepeat())
+        return true;
+    switch (binding->action) {
+    case KeyMap::SwitchLanguage: switchLanguage(); break;
+    case KeyMap::Toggle24Hour: toggle24HourTime(); break;
+    case KeyMap::CycleIme: setImeStatus(); break;
+    case KeyMap::ClosePopups: closePopups(); break;
+    case KeyMap::Screenshot: saveScreenshot(); break;
+    case KeyMap::Help: printHelp(); break;
+    case KeyMap::Quit: QCoreApplication::exit(0); break;
+    default: break;
+    }
+    return true;
+}
+
+void PhoneHost::sendToApps(const QString& command)
+{
+    if (BaseAppInterface* app = page())
+        m_core->sendAppMsg(app->appName(), command, QByteArray());
+    m_core->sendAppMsg("idle", command, QByteArray());
+}
+
+void PhoneHost::restoreActiveWindow()
+{
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible())
+        return;
+    const QList<QWidget*> stack = m_screen->stack();
+    for (int i = stack.size() - 1; i >= 0; --i) {
+        QWidget* w = stack.at(i);
+        if (w->windowFlags() & Qt::WindowDoesNotAcceptFocus)
+            continue;
+        w->activateWindow();
+        return;
+    }
+}
+
+void PhoneHost::imeStatusChanged(int status)
+{
+    m_status->setIMEStatus(IMEStatus(status));
+}
+
+void PhoneHost::timeZoneApplied()
+{
+    // The bar's clock follows at once rather than at its next tick.
+    m_status->update();
+}
+
+void PhoneHost::reportPageFrame()
+{
+    m_lastOpenTime = m_openClock.isValid() ? m_openClock.elapsed() : -1;
+    emit pageFirstFrame(m_lastOpenTime);
+    if (m_reportTiming)
+        out() << "phonesim: page first frame " << m_lastOpenTime << " ms after OK" << "\n" << flush;
+}
