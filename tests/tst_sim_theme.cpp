@@ -108,6 +108,22 @@ private slots:
             QCOMPARE(load(QString(":ui/images/widget/focus_02_%1.png").arg(corner)).size(), lt.size());
     }
 
+    void titleCapsLeaveRoomForTheTitle()
+    {
+        // The title box is the text width plus 6 and the text is cut 3 pixels before the
+        // right cap, with a pixel to spare for rounding: wider caps would cut titles.
+        const QImage left = load(":ui/images/title/num_bg_left.png");
+        const QImage right = load(":ui/images/title/num_bg_right.png");
+        QVERIFY(right.width() <= 2);
+        QCOMPARE(left.height(), 20);
+        QCOMPARE(right.height(), 20);
+        // Black, rounded on the outer side only.
+        QCOMPARE(left.pixel(left.width() - 1, 10), qRgb(0, 0, 0));
+        QCOMPARE(right.pixel(0, 10), qRgb(0, 0, 0));
+        QVERIFY(qAlpha(left.pixel(0, 0)) < 255);
+        QVERIFY(qAlpha(right.pixel(right.width() - 1, 19)) < 255);
+    }
+
     void slicesJoin_data()
     {
         QTest::addColumn<QString>("left");
