@@ -34,6 +34,8 @@ QString SimOptions::helpText()
         "  --theme PATH        the pictures' resource file (default: the build tree's)\n"
         "  --language N        0 Korean, 1 English, 2 German, 3 Spanish, 4 Italian,\n"
         "                      5 Russian, 6 Turkish (default: as last chosen)\n"
+        "  --font FAMILY       the screen's font (default: Liberation Sans Narrow, else\n"
+        "                      DejaVu Sans Condensed, else DejaVu Sans)\n"
         "Scripted runs:\n"
         "  --script FILE       play a key script (\"-\" reads standard input)\n"
         "  --keys WORDS        play the words given, e.g. \"ok down ok shot page.png\"\n"
@@ -117,6 +119,10 @@ bool SimOptions::parse(const QStringList& arguments)
         } else if (name == "--language") {
             if (!takeNumber(language, 0, 6))
                 return false;
+        } else if (name == "--font") {
+            if (!takeValue())
+                return false;
+            font = value;
         } else if (name == "--script") {
             if (!takeValue())
                 return false;

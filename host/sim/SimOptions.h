@@ -34,6 +34,7 @@ public:
     bool timing;
     bool quiet;
     int language;          // -1: as stored
+    QString font;          // empty: the narrowest of the usual families installed
 
 private:
     QString m_error;
