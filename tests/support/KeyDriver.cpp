@@ -76,7 +76,9 @@ void KeyDriver::next()
     if (m_steps.isEmpty())
         return;
     Step step = m_steps.takeFirst();
-    step.action();
+    // Scheduled first: the action may enter a nested event loop (a popup's exec()) that only
+    // the following steps can end.
     if (!m_steps.isEmpty())
         QTimer::singleShot(m_steps.first().delay, this, SLOT(next()));
+    step.action();
 }
