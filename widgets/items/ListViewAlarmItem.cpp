@@ -91,11 +91,14 @@ void ListViewAlarmItem::paint(QPainter* p, QRect& r)
 
     // The check box sits right of the row, in the list's right margin.
     const int top = r.top() + 8;
-    p->drawPixmap(r.right() + 59, top, QPixmap(":/ui/images/checkbox_bg_left.png"));
-    p->drawPixmap(QRect(r.right() + 61, top, 20, 24), QPixmap(":/ui/images/checkbox_bg_center.png"));
-    p->drawPixmap(r.right() + 81, top, QPixmap(":/ui/images/checkbox_bg_right.png"));
-    if (m_checked)
-        p->drawPixmap(r.right() + 62, top, QPixmap(":/ui/images/checkbox_check_icon.png"));
+    p->drawPixmap(r.right() + 59, top, picture(QString::fromLatin1(":/ui/images/checkbox_bg_left.png")));
+    p->drawPixmap(QRect(r.right() + 61, top, 20, 24),
+                  picture(QString::fromLatin1(":/ui/images/checkbox_bg_center.png")));
+    p->drawPixmap(r.right() + 81, top, picture(QString::fromLatin1(":/ui/images/checkbox_bg_right.png")));
+    if (m_checked) {
+        p->drawPixmap(r.right() + 62, top,
+                      picture(QString::fromLatin1(":/ui/images/checkbox_check_icon.png")));
+    }
 
     p->drawText(QRect(QPoint(r.left() + 95, r.top()), QPoint(r.left() + 299, r.bottom())),
                 m_infoAlignment, p->fontMetrics().elidedText(m_alarmName, Qt::ElideRight, 205));

@@ -169,10 +169,10 @@ void ListViewCallItem::setPressThumbnail(int icon)
 
 void ListViewCallItem::setThumbnailPath(QString path)
 {
-    QPixmap picture(path);
-    if (picture.isNull())
-        picture = QPixmap(QString::fromLatin1(kDefaultThumbnail));
-    m_thumbnail = picture;
+    QPixmap image(path);
+    if (image.isNull())
+        image = QPixmap(QString::fromLatin1(kDefaultThumbnail));
+    m_thumbnail = image;
 }
 
 QPixmap ListViewCallItem::thumbnail() const
@@ -272,9 +272,9 @@ void ListViewCallItem::drawBg(QPainter* p, QRect& r)
 {
     if (!p || !selected())
         return;
-    const QPixmap left(":/ui/images/call_hold_bg_left.png");
-    const QPixmap center(":/ui/images/call_hold_bg_center.png");
-    const QPixmap right(":/ui/images/call_hold_bg_right.png");
+    const QPixmap left = picture(QString::fromLatin1(":/ui/images/call_hold_bg_left.png"));
+    const QPixmap center = picture(QString::fromLatin1(":/ui/images/call_hold_bg_center.png"));
+    const QPixmap right = picture(QString::fromLatin1(":/ui/images/call_hold_bg_right.png"));
     const int h = left.height();
     p->drawPixmap(QRect(r.left() + 29, r.top(), left.width(), h), left);
     const int run = 157 - left.width() - right.width();

@@ -22,8 +22,6 @@ public:
     bool use_ampmSelection() const;
 
 private:
-    bool selectEnabled();
-
     QString m_time;
     QString m_ampm;
     bool m_useAmpmSelection;
