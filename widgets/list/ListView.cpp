@@ -1,8 +1,10 @@
 #include "ListView.h"
 
 #include <QDebug>
+#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegExpValidator>
 #include <QPainter>
 #include <QVarLengthArray>
 
@@ -10,7 +12,9 @@
 #include "Core.h"
 #include "ListViewCheckItem.h"
 #include "ListViewCheckLineEditItem.h"
+#include "ListViewLineEditItem.h"
 #include "ListViewProgressItem.h"
+#include "ListViewTimeEditItem.h"
 
 namespace {
 
@@ -338,15 +342,8 @@ void ListView::scheduleCheckFocus()
 
 QLineEdit* ListView::lineEdit()
 {
-    if (!m_lineEdit) {
-        m_lineEdit = new QLineEdit(this);
-        m_lineEdit->setObjectName("ListView::QLineEdit");
-        m_lineEdit->installEventFilter(this);
-        m_lineEdit->setFont(font());
-        m_lineEdit->setStyleSheet("QLineEdit {background-color: white; color: black; border: none; }");
-        m_lineEdit->hide();
-        connect(m_lineEdit, SIGNAL(textChanged(QString)), this, SLOT(lineEditTextChanged(QString)));
-    }
+    if (!m_lineEdit)
+        m_lineEdit = newEditor(this, QString());
     return m_lineEdit;
 }
 
@@ -354,8 +351,16 @@ void ListView::checkFocus()
 {
     ListViewItem* row = item(m_selectedIdx);
     const int type = row ? row->type() : -1;
-    const bool lineRow = type == ListViewItem::TypeLineEdit || type == ListViewItem::TypeSingleLineEdit
-        || type == ListViewItem::TypeCheckLineEdit;
+    // A row that reports a line-edit id but is no line-edit row gets no editor.
+    ListViewLineEditItem* lineRow = 0;
+    ListViewCheckLineEditItem* checkLineRow = 0;
+    ListViewTimeEditItem* timeRow = 0;
+    if (type == ListViewItem::TypeLineEdit || type == ListViewItem::TypeSingleLineEdit)
+        lineRow = dynamic_cast<ListViewLineEditItem*>(row);
+    else if (type == ListViewItem::TypeCheckLineEdit)
+        checkLineRow = dynamic_cast<ListViewCheckLineEditItem*>(row);
+    else if (type == ListViewItem::TypeTimeEdit)
+        timeRow = dynamic_cast<ListViewTimeEditItem*>(row);
 
     if (!row) {
         if (m_lineEdit && m_lineEdit->isVisible()) {
@@ -368,25 +373,165 @@ void ListView::checkFocus()
         }
         return;
     }
-    if (!lineRow) {
+    if (!lineRow && !checkLineRow) {
         if (m_lineEdit && m_lineEdit->isVisible())
             m_lineEdit->hide();
         setFocus(Qt::OtherFocusReason);
     }
-    if (type != ListViewItem::TypeTimeEdit && m_timeEdit && m_timeEdit->isVisible()) {
+    if (!timeRow && m_timeEdit && m_timeEdit->isVisible()) {
         m_timeEdit->hide();
         setFocus(Qt::OtherFocusReason);
     }
-    // Editor placement over line-edit and time-edit rows is added with the editors.
+
+    const QRect g = row->geometry();
+    if (lineRow) {
+        QLineEdit* editor = lineEdit();
+        QFont font = editor->font();
+        font.setPointSize(20);
+        editor->setFont(font);
+        clearValidator(editor);
+        const int m = lineRow->editTextLeftMargin();
+        int left;
+        int width;
+        if (type == ListViewItem::TypeSingleLineEdit) {
+            left = g.left() + m + 198;
+            width = g.width() - m - 203;
+        } else {
+            left = g.left() + m + 193;
+            width = g.width() - m - 199;
+        }
+        fillEditor(editor, lineRow->editText(), lineRow->echoPasswordMode(),
+                   lineRow->editTextDisabled(), lineRow->getMaxLength());
+        showEditor(editor, QRect(QPoint(left, g.top() + 6), QPoint(left + width - 1, g.top() + 27)));
+        if (lineRow->isIPValidate()) {
+            const QString octet = QString::fromLatin1("(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])");
+            const QString dot = QString::fromLatin1("\\.");
+            const QRegExp address(QLatin1Char('^') + octet + dot + octet + dot + octet + dot + octet
+                                  + QLatin1Char('$'), Qt::CaseSensitive);
+            editor->setValidator(new QRegExpValidator(address, editor));
+        } else if (lineRow->isSipPortValidate()) {
+            editor->setValidator(new QIntValidator(10000, 65535, editor));
+        }
+        editor->setFocus(Qt::OtherFocusReason);
+    } else if (checkLineRow) {
+        qDebug() << "ListView::LineEditItem  useTitleText:" << checkLineRow->useTitleText();
+        QLineEdit* editor = lineEdit();
+        clearValidator(editor);
+        const int m = checkLineRow->editTextLeftMargin();
+        int left;
+        int width;
+        // Without a title a positive margin does not count (the row draws its box so too).
+        if (!checkLineRow->useTitleText() && m > 0) {
+            left = g.left() + 194;
+            width = g.width() - 209;
+        } else {
+            left = g.left() + 194 + m;
+            width = g.width() - 209 - m;
+        }
+        fillEditor(editor, checkLineRow->editText(), checkLineRow->echoPasswordMode(),
+                   checkLineRow->editTextDisabled(), checkLineRow->getMaxLength());
+        showEditor(editor, QRect(QPoint(left, g.top() + 6), QPoint(left + width - 1, g.top() + 27)));
+        editor->setFocus(Qt::OtherFocusReason);
+    } else if (timeRow) {
+        if (!m_timeEdit)
+            m_timeEdit = newEditor(this, QString::fromLatin1("99:99"));
+        const int a = timeRow->use_ampmSelection() ? 0 : 96;
+        const int b = timeRow->use_ampmSelection() ? 90 : 0;
+        const int left = g.left() + a + 193;
+        const int width = g.width() - a - b - 197;
+        disconnect(m_timeEdit, SIGNAL(textChanged(QString)), this, SLOT(lineEditTextChanged(QString)));
+        m_timeEdit->setText(timeRow->getTime());
+        connect(m_timeEdit, SIGNAL(textChanged(QString)), this, SLOT(lineEditTextChanged(QString)));
+        m_timeEdit->setCursorPosition(0);
+        showEditor(m_timeEdit, QRect(QPoint(left, g.top() + 6), QPoint(left + width - 1, g.top() + 27)));
+        m_timeEdit->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QLineEdit* ListView::newEditor(ListView* list, QString const& inputMask)
+{
+    QLineEdit* editor = new QLineEdit(list);
+    // Before the connection: a mask rewrites the text, which is no edit of any row.
+    if (!inputMask.isEmpty())
+        editor->setInputMask(inputMask);
+    editor->setObjectName(QString::fromLatin1("ListView::QLineEdit"));
+    editor->installEventFilter(list);
+    editor->setFont(list->font());
+    editor->setStyleSheet(
+        QString::fromLatin1("QLineEdit {background-color: white; color: black; border: none; }"));
+    editor->hide();
+    connect(editor, SIGNAL(textChanged(QString)), list, SLOT(lineEditTextChanged(QString)));
+    return editor;
+}
+
+void ListView::clearValidator(QLineEdit* editor)
+{
+    // The validators are the editor's children; drop the previous row's one.
+    const QValidator* old = editor->validator();
+    editor->setValidator(0);
+    if (old && old->parent() == editor)
+        delete old;
+}
+
+void ListView::fillEditor(QLineEdit* editor, QString const& text, bool password, bool readOnly,
+                          int maxLength)
+{
+    editor->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    editor->setReadOnly(readOnly);
+    // Filling the editor from the row is no edit: nobody hears of it.
+    disconnect(editor, SIGNAL(textChanged(QString)), this, SLOT(lineEditTextChanged(QString)));
+    // A row without a limit must not inherit the previous row's one.
+    editor->setMaxLength(maxLength > 0 ? maxLength : 32767);
+    editor->setText(text);
+    connect(editor, SIGNAL(textChanged(QString)), this, SLOT(lineEditTextChanged(QString)));
+}
+
+void ListView::showEditor(QLineEdit* editor, QRect const& r)
+{
+    editor->setGeometry(r);
+    editor->show();
+    editor->raise();
 }
 
 void ListView::lineEditTextChanged(QString text)
 {
     emit textChanged(text);
+    ListViewItem* row = item(m_selectedIdx);
+    if (!row)
+        return;
+    const int type = row->type();
+    if (type == ListViewItem::TypeLineEdit || type == ListViewItem::TypeSingleLineEdit) {
+        if (ListViewLineEditItem* lineRow = dynamic_cast<ListViewLineEditItem*>(row)) {
+            lineRow->setEditText(text);
+            emit changeLineEditText(m_selectedIdx, text);
+        }
+    } else if (type == ListViewItem::TypeCheckLineEdit) {
+        if (ListViewCheckLineEditItem* checkLineRow = dynamic_cast<ListViewCheckLineEditItem*>(row)) {
+            checkLineRow->setEditText(text);
+            emit changeLineEditText(m_selectedIdx, text);
+        }
+    } else if (type == ListViewItem::TypeTimeEdit) {
+        if (ListViewTimeEditItem* timeRow = dynamic_cast<ListViewTimeEditItem*>(row)) {
+            timeRow->setTime(text);
+            emit changeLineEditText(m_selectedIdx, text);
+        }
+    }
 }
 
 bool ListView::eventFilter(QObject* watched, QEvent* e)
 {
+    const bool editor = watched && (watched == m_lineEdit || watched == m_timeEdit);
+    if (editor && (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease)) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Enter || key == Qt::Key_Return) {
+            // OK belongs to the list on plain edit rows; check line-edit rows (and id 17)
+            // let the editor see it.
+            ListViewItem* row = item(m_selectedIdx);
+            if (row && row->type() != ListViewItem::TypeCheckLineEdit
+                && row->type() != ListViewItem::TypeSingleLineEdit)
+                return true;
+        }
+    }
     return QWidget::eventFilter(watched, e);
 }
 

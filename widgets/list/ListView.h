@@ -175,6 +175,12 @@ private:
     void stepProgress(ListViewItem* row, int key);
     void paintScrollBar(QPainter* p, int w, int h);
     bool hostOwnsKeypad() const;
+    // Embedded editors.
+    static QLineEdit* newEditor(ListView* list, QString const& inputMask);
+    static void clearValidator(QLineEdit* editor);
+    void fillEditor(QLineEdit* editor, QString const& text, bool password, bool readOnly,
+                    int maxLength);
+    void showEditor(QLineEdit* editor, QRect const& r);
 
     QList<ListViewItem*> m_items;
     QColor m_lineColor;
