@@ -134,15 +134,13 @@ ListViewItem* makeRow(const QString& kind, int i)
 
 void settle()
 {
-    // The list places its editors from 1 ms timers.
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        QTimer wait;
-        wait.setSingleShot(true);
-        wait.start(3);
-        while (wait.isActive())
-            QApplication::processEvents();
-    }
+    // The list places its editors from 1 ms timers; timers fire in the order they expire, so
+    // once a later one of ours has fired, theirs have too.
+    QTimer wait;
+    wait.setSingleShot(true);
+    wait.start(5);
+    while (wait.isActive())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 // One page-sized list of three rows of a kind, with the middle row in the given state.
