@@ -18,7 +18,8 @@ class SlideListView : public ListView
 {
     Q_OBJECT
 public:
-    enum eSlideType {
+    // Fixed underlying type: a page may store any number; unknown ones keep the hidden place.
+    enum eSlideType : int {
         eSlideNone = 0,
         eSlideFromBottom = 1,
         eSlideFromTop = 2,
