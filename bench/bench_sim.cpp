@@ -36,6 +36,11 @@ private slots:
         qputenv("PHONE_TIMEZONE_TAB", QDir(m_dir.path()).filePath("timezone.tab").toLocal8Bit());
     }
 
+    void cleanupTestCase()
+    {
+        TestHost::unloadPictures();
+    }
+
     // Host, status bar, idle screen and page object built (the page reads its table), both
     // windows shown and the idle screen painted once.
     void startToIdleFirstFrame()

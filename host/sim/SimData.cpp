@@ -7,8 +7,12 @@
 
 static void initResources()
 {
-    // The shipped files live in a static library: pull its resources in explicitly.
-    Q_INIT_RESOURCE(phonesim);
+    // The shipped files live in a static library: pull its resources in explicitly, once.
+    static bool done = false;
+    if (!done) {
+        Q_INIT_RESOURCE(phonesim);
+        done = true;
+    }
 }
 
 QString SimData::defaultDir()

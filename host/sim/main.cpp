@@ -38,6 +38,19 @@ QTextStream& err()
     return stream;
 }
 
+// The pictures stay registered while main() runs, whichever way it leaves.
+struct ThemeRegistration {
+    explicit ThemeRegistration(const QString& file)
+        : path(file), registered(!file.isEmpty() && QResource::registerResource(file)) {}
+    ~ThemeRegistration()
+    {
+        if (registered)
+            QResource::unregisterResource(path);
+    }
+    const QString path;
+    const bool registered;
+};
+
 void dropDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtDebugMsg || type == QtInfoMsg)
@@ -137,7 +150,8 @@ int main(int argc, char** argv)
                                         QStringList() << QString::fromUtf8(PHONESIM_THEME)
                                                       << exeDir + "/../theme/phonetheme.rcc"
                                                       << exeDir + "/phonetheme.rcc");
-    if (theme.isEmpty() || !QResource::registerResource(theme))
+    const ThemeRegistration pictures(theme);
+    if (!pictures.registered)
         err() << "phonesim: no pictures (" << (theme.isEmpty() ? QString("no theme found") : theme)
               << "); the screen will miss its icons\n";
 
