@@ -1,5 +1,6 @@
 // A full paint of a three-row page of each of the date, alarm, time-edit, call and subtitle
-// rows, with the host pictures registered and the second row focused.
+// rows, with the host pictures registered and the second row focused (with the list's editor
+// over it for the time-edit row).
 #include "ListView.h"
 #include "ListViewAlarmItem.h"
 #include "ListViewCallItem.h"
@@ -9,6 +10,7 @@
 #include "TestHost.h"
 
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTest>
 
@@ -72,6 +74,11 @@ private slots:
         list.setSelectedIdx(1);
         screen.show();
         list.setFocus();
+        QTest::qWait(50); // the time editor is laid over its row from a 1 ms timer
+        if (kind == "timeedit") {
+            QLineEdit* editor = list.findChild<QLineEdit*>();
+            QVERIFY(editor && editor->isVisible());
+        }
         QImage image(list.size(), QImage::Format_ARGB32_Premultiplied);
         list.render(&image); // warm the caches once
         QBENCHMARK {
