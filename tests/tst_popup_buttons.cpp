@@ -5,6 +5,7 @@
 #include "WidgetImage.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -26,6 +27,18 @@ protected:
     void keyPressEvent(QKeyEvent* e) { pressed << e->key(); }
     void keyReleaseEvent(QKeyEvent* e) { released << e->key(); }
 };
+
+// True when the image shows the picture at rect, drawn over the given background.
+bool showsPicture(const QImage& image, const QRect& rect, const QPixmap& picture,
+                  const QColor& background)
+{
+    QImage expected(rect.size(), QImage::Format_ARGB32);
+    expected.fill(background);
+    QPainter p(&expected);
+    p.drawPixmap(0, 0, picture);
+    p.end();
+    return image.copy(rect) == expected;
+}
 
 QPixmap solid(const QSize& size, const QColor& color)
 {
@@ -101,7 +114,8 @@ private slots:
     void symbolNormalDrawsBandAndCentredPicture()
     {
         QVERIFY(TestHost::loadPictures());
-        const QSize pic = QPixmap(":/ui/images/widget/softkey_ok.png").size();
+        const QPixmap okPicture(":/ui/images/widget/softkey_ok.png");
+        const QSize pic = okPicture.size();
         QVERIFY(!pic.isEmpty());
         ImageButton b;
         popupSized(b);
@@ -110,25 +124,24 @@ private slots:
         QVERIFY(WidgetImage::allColor(img, QRect(0, 0, 87, 3), kBlack));
         // Label area 87 x 22 from y 3: the picture is centred in it.
         const QRect expected(QPoint((87 - pic.width()) / 2, 3 + (22 - pic.height()) / 2), pic);
-        QCOMPARE(WidgetImage::boundsNot(img, QRect(0, 3, 87, 22), kWhite), expected);
-        // The theme's normal soft key: black outline, white inside.
-        QVERIFY(WidgetImage::isColor(img, expected.left(), expected.top(), kBlack));
-        QVERIFY(WidgetImage::isColor(img, expected.left() + 1, expected.top() + 1, kWhite));
+        QVERIFY(expected.contains(WidgetImage::boundsNot(img, QRect(0, 3, 87, 22), kWhite)));
+        QVERIFY(showsPicture(img, expected, okPicture, kWhite));
     }
 
     void symbolHoverFillsBlackWithSelPicture()
     {
         QVERIFY(TestHost::loadPictures());
-        const QSize pic = QPixmap(":/ui/images/widget/softkey_delete_sel.png").size();
+        const QPixmap deletePicture(":/ui/images/widget/softkey_delete_sel.png");
+        const QSize pic = deletePicture.size();
+        QVERIFY(!pic.isEmpty());
         ImageButton b;
         popupSized(b);
         b.setText("Erase ");
         b.setHover(true);
         const QImage img = WidgetImage::render(&b);
         const QRect expected(QPoint((87 - pic.width()) / 2, 3 + (22 - pic.height()) / 2), pic);
-        QCOMPARE(WidgetImage::boundsNot(img, img.rect(), kBlack), expected);
-        // Selected soft key: white outline.
-        QVERIFY(WidgetImage::isColor(img, expected.left(), expected.top(), kWhite));
+        QVERIFY(expected.contains(WidgetImage::boundsNot(img, img.rect(), kBlack)));
+        QVERIFY(showsPicture(img, expected, deletePicture, kBlack));
     }
 
     void symbolWithoutPicturesShowsItsText()
