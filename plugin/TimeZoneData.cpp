@@ -1,11 +1,18 @@
 #include "TimeZoneData.h"
 
 #include <QFile>
+#include <QHash>
+#include <QVector>
 #include <QTextStream>
 
 #include <algorithm>
 
 TimeZoneData* TimeZoneData::fromLine(const QString& line)
+{
+    return fromLine(QStringRef(&line));
+}
+
+TimeZoneData* TimeZoneData::fromLine(const QStringRef& line)
 {
     TimeZoneData* record = new TimeZoneData;
     const QString separator = QStringLiteral("  ");
@@ -17,7 +24,7 @@ TimeZoneData* TimeZoneData::fromLine(const QString& line)
         int to = line.indexOf(separator, from);
         if (to < 0)
             to = length;
-        const QStringRef piece = line.midRef(from, to - from).trimmed();
+        const QStringRef piece = line.mid(from, to - from).trimmed();
         from = to + separator.size();
         if (piece.isEmpty())
             continue;
@@ -54,14 +61,50 @@ void TimeZoneData::load(const QString& path, QList<TimeZoneData*>& records,
 {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        // Decoded once, then cut into lines in place: no string per line.
         QTextStream in(&file);
-        while (!in.atEnd())
-            records.append(fromLine(in.readLine()));
+        const QString text = in.readAll();
         file.close();
+        for (int from = 0; from < text.size();) {
+            int end = text.indexOf(QLatin1Char('\n'), from);
+            if (end < 0)
+                end = text.size();
+            records.append(fromLine(text.midRef(from, end - from)));
+            from = end + 1;
+        }
     }
-    for (int i = 0; i < records.size(); ++i)
-        regionIndex.insertMulti(records.at(i)->region, i);
-    regions = regionIndex.uniqueKeys();
+
+    // Group first, then fill the map region by region in ascending order, each entry
+    // appended at its end: linear in the number of lines instead of a search per line.
+    QHash<QString, QVector<int> > groups;
+    groups.reserve(64);
+    for (int i = 0; i < records.size(); ++i) {
+        QString& region = records.at(i)->region;
+        QHash<QString, QVector<int> >::iterator group = groups.find(region);
+        if (group == groups.end())
+            group = groups.insert(region, QVector<int>());
+        else
+            region = group.key();  // one shared copy per region
+        group->append(i);
+    }
+    QList<QString> sorted = groups.keys();
+    std::sort(sorted.begin(), sorted.end());
+    if (!regionIndex.isEmpty()) {   // a map that already held entries: plain inserts
+        for (const QString& region : sorted)
+            for (int i : groups.value(region))
+                regionIndex.insertMulti(region, i);
+        regions = regionIndex.uniqueKeys();
+        return;
+    }
+    for (const QString& region : sorted) {
+        const QVector<int> indices = groups.value(region);
+        // A region's first entry goes after every key so far; each further one goes just
+        // before the previous entry of its region (QMap's hint refuses an equal key at the end).
+        QMap<QString, int>::iterator at = regionIndex.insertMulti(regionIndex.constEnd(), region, indices.first());
+        for (int k = 1; k < indices.size(); ++k)
+            at = regionIndex.insertMulti(at, region, indices.at(k));
+    }
+    regions = sorted;
 }
 
 QList<QString> TimeZoneData::cities(const QString& region, const QList<TimeZoneData*>& records,

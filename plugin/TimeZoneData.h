@@ -20,6 +20,7 @@ public:
     // Fills a new record from one line (without its line end). Never fails: missing fields
     // stay empty. A zone without "/" is all region, with an empty city.
     static TimeZoneData* fromLine(const QString& line);
+    static TimeZoneData* fromLine(const QStringRef& line);
 
     // The table the page reads: $PHONE_TIMEZONE_TAB when set, else the phone's own file.
     static QString tablePath();
