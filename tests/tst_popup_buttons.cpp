@@ -67,18 +67,6 @@ private slots:
         TestHost::unloadPictures();
     }
 
-    void defaults()
-    {
-        ImageButton b;
-        QCOMPARE(b.focusPolicy(), Qt::StrongFocus);
-        QCOMPARE(b.font().pointSize(), 20);
-        QCOMPARE(b.leftGap(), 3);
-        QCOMPARE(b.rightGap(), 3);
-        QCOMPARE(b.bgColor(), kWhite);
-        QVERIFY(!b.hover());
-        QVERIFY(b.text().isEmpty());
-    }
-
     void symbolPicture_data()
     {
         QTest::addColumn<QString>("text");

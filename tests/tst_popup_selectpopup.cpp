@@ -90,11 +90,8 @@ private slots:
         QCOMPARE(list->pageCount(), 4);
         QCOMPARE(list->startFuncKey(), int(Qt::Key_F6));
         QCOMPARE(list->backgroundColor(), kWhite);
-        QCOMPARE(list->lineColor(), kBlack);
         QCOMPARE(list->lineLeftMargin(), 0);
-        QCOMPARE(list->lineRightMargin(), 0);
         QVERIFY(list->useDirectMovement());
-        QVERIFY(list->testAttribute(Qt::WA_TranslucentBackground));
 
         QCOMPARE(popup.nextButton()->geometry(), QRect(7, 133, 87, 25));
         QCOMPARE(popup.nextButton()->text(), QString(QChar(0x2228)));
@@ -113,15 +110,8 @@ private slots:
         QCOMPARE(popup.CancelKey(), int(Qt::Key_Context4));
         QCOMPARE(popup.NextKey(), int(Qt::Key_Context3));
         QCOMPARE(popup.OkKey(), int(Qt::Key_Context3));
-        QVERIFY(!popup.getUseFastClose());
-        QVERIFY(popup.useBackGroundRect());
-        QVERIFY(!popup.useBackGroundRectVideo());
-        QCOMPARE(popup.getAlphaValue(), 0.0f);
-        QVERIFY(popup.contentsTitle().isEmpty());
         QCOMPARE(popup.contentsTitlePos(), QPoint(18, 30));
-        QCOMPARE(popup.contentsTitleFont().pointSize(), 13);
         QVERIFY(popup.backgroundImage() && popup.backgroundImage()->isNull());
-        QVERIFY(!popup.isHiding());
     }
 
     void animationsAsData()
@@ -187,12 +177,6 @@ private slots:
         popup.setBackgroundImage(QPixmap());
         QVERIFY(popup.backgroundImage() && popup.backgroundImage()->isNull());
 
-        popup.setContentsTitlePos(3, 4);
-        QCOMPARE(popup.contentsTitlePos(), QPoint(3, 4));
-        popup.setUseBackGroundRect(false);
-        popup.setUseBackGroundRectVideo(true);
-        QVERIFY(!popup.useBackGroundRect());
-        QVERIFY(popup.useBackGroundRectVideo());
     }
 
     void cancelKeys_data()
@@ -217,19 +201,6 @@ private slots:
         QCOMPARE(ints(clicked), QList<int>({-1}));
         QCOMPARE(bools(hover), QList<bool>({true, false}));
         QVERIFY(!popup.isVisible());
-    }
-
-    void customCancelKey()
-    {
-        TestHost host;
-        SelectPopup popup;
-        fill(popup, 2);
-        popup.setCancelKey(Qt::Key_Context1);
-        QCOMPARE(popup.CancelKey(), int(Qt::Key_Context1));
-        KeyDriver driver;
-        driver.key(Qt::Key_Context4).key(Qt::Key_Context1);
-        QCOMPARE(run(popup, driver), int(QDialog::Rejected));
-        QCOMPARE(popup.selectedIdx(), -1);
     }
 
     void nextKeyPagesAndStaysOpen()
@@ -473,18 +444,6 @@ private slots:
         QCOMPARE(bools(tones), QList<bool>({false, true}));
     }
 
-    void plainPopupLeavesKeyTonesAlone()
-    {
-        TestHost host;
-        SoundManager* sound = theCore->soundManager();
-        sound->setEnableKeytone(true);
-        SelectPopup popup;
-        QSignalSpy tones(sound, SIGNAL(keytoneEnabled(bool)));
-        popup.show();
-        popup.hide();
-        QCOMPARE(tones.count(), 0);
-    }
-
     void multipleCheckStaysOpenUntilNext()
     {
         TestHost host;
@@ -586,24 +545,6 @@ private slots:
         QCOMPARE(run(popup, driver), int(QDialog::Accepted));
         QCOMPARE(popup.selectedIdx(), 1);
         QCOMPARE(popup.pos(), QPoint(384, 0));
-    }
-
-    void fastHideAndClose()
-    {
-        TestHost host;
-        SelectPopup popup;
-        popup.setUseFastClose(true);
-        popup.show();
-        popup.hide();
-        QVERIFY(!popup.isVisible());
-        QCOMPARE(popup.pos(), QPoint(384, 0));
-        popup.move(190, 0);
-        popup.show();
-        QSignalSpy rejected(&popup, SIGNAL(rejected()));
-        popup.close();
-        QVERIFY(!popup.isVisible());
-        QCOMPARE(popup.pos(), QPoint(384, 0));
-        QVERIFY(rejected.count() >= 1);
     }
 
     void hideIsImmediateEvenWithAnimationAsked()
