@@ -24,22 +24,6 @@ class SimThemeTest : public QObject
         return n;
     }
 
-    // Average grey level of the clearly visible pixels: tells black ink from white ink.
-    static int inkLevel(const QImage& image)
-    {
-        qint64 sum = 0;
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb c = image.pixel(x, y);
-                if (qAlpha(c) > 200) {
-                    sum += qGray(c);
-                    ++n;
-                }
-            }
-        return n ? int(sum / n) : -1;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -157,59 +141,6 @@ private slots:
         for (int y = 0; y < m.height(); ++y) {
             QCOMPARE(l.pixel(l.width() - 1, y), m.pixel(0, y));
             QCOMPARE(r.pixel(0, y), m.pixel(m.width() - 1, y));
-        }
-    }
-
-    void popupFrameIsWhiteInside()
-    {
-        const QImage m = load(":ui/images/widget/popup_01_mid.png");
-        QCOMPARE(m.pixel(0, 0), qRgb(0, 0, 0));
-        QCOMPARE(m.pixel(0, m.height() - 1), qRgb(0, 0, 0));
-        QCOMPARE(m.pixel(0, m.height() / 2), qRgb(255, 255, 255));
-    }
-
-    void selectedInputBoxIsTheStrongerFrame()
-    {
-        // The "_sel" slices are the look of a field that is not selected: a lighter frame.
-        const QImage selected = load(":ui/images/widget/inputbox_mid.png");
-        const QImage other = load(":ui/images/widget/inputbox_mid_sel.png");
-        QCOMPARE(selected.pixel(0, 1), qRgb(0, 0, 0));
-        QVERIFY(qGray(other.pixel(0, 1)) > 0);
-    }
-
-    void pressedVariantsUseWhiteInk_data()
-    {
-        QTest::addColumn<QString>("normal");
-        QTest::addColumn<QString>("pressed");
-        for (const char* key : {"ok", "delete", "cancel", "nextpage", "afterpage", "prevpage"})
-            QTest::newRow(key) << QString(":/ui/images/widget/softkey_%1.png").arg(key)
-                               << QString(":/ui/images/widget/softkey_%1_sel.png").arg(key);
-        QTest::newRow("arrow") << ":/ui/images/widget/list_focus.png" << ":/ui/images/widget/list_focus_sel.png";
-        QTest::newRow("call") << ":/call/images/call/icon_call_incoming_nor.png"
-                              << ":/call/images/call/icon_call_incoming_press.png";
-        QTest::newRow("held call") << ":/ui/images/call/holdcall.png" << ":/ui/images/call/holdcall_sel.png";
-    }
-
-    void pressedVariantsUseWhiteInk()
-    {
-        QFETCH(QString, normal);
-        QFETCH(QString, pressed);
-        QVERIFY(inkLevel(load(normal)) <= 85);
-        QCOMPARE(inkLevel(load(pressed)), 255);
-    }
-
-    void wifiLevelsFillUp()
-    {
-        // Each level shows more black than the one below it.
-        int previous = -1;
-        for (int level = 0; level <= 4; ++level) {
-            const QImage icon = load(QString(":/ui/images/title/status_wifi_%1.png").arg(level));
-            int black = 0;
-            for (int y = 0; y < icon.height(); ++y)
-                for (int x = 0; x < icon.width(); ++x)
-                    black += icon.pixel(x, y) == qRgb(0, 0, 0);
-            QVERIFY2(black > previous, qPrintable(QString::number(level)));
-            previous = black;
         }
     }
 };
