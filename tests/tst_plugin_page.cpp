@@ -161,7 +161,8 @@ private slots:
         QTest::newRow("no region") << (g + "User_Set=1\nUser_TimeZone=/Paris\n") << QStringList({"User", "Asia", "Paris"});
         QTest::newRow("three parts") << (g + "User_Set=1\nUser_TimeZone=America/Argentina/Buenos_Aires\n") << QStringList({"User", "America", "Argentina/Buenos_Aires"});
         QTest::newRow("region the table lacks") << (g + "User_Set=1\nUser_TimeZone=Mars/Olympus\n") << QStringList({"User", "Mars", "Olympus"});
-        QTest::newRow("garbage") << QByteArray("\x00\x01\xff[[[=\n\n=]]]\x7f", 16) << QStringList({"Default"});
+        static const char garbage[] = "\x00\x01\xff[[[=\n\n=]]]\x7f";
+        QTest::newRow("garbage") << QByteArray(garbage, sizeof(garbage) - 1) << QStringList({"Default"});
     }
 
     void storedSettings()
