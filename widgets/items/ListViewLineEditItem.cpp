@@ -42,7 +42,7 @@ void ListViewLineEditItem::setEditTextLeftMargin(int margin) { m_editTextLeftMar
 
 void ListViewLineEditItem::setEditText(QString const& text)
 {
-    m_editText = m_maxLength != 0 ? text.left(m_maxLength) : text;
+    m_editText = limitedEditText(text, m_maxLength);
 }
 
 QString ListViewLineEditItem::editText() const { return m_editText; }
@@ -50,8 +50,7 @@ QString ListViewLineEditItem::editText() const { return m_editText; }
 void ListViewLineEditItem::setMaxLength(int length)
 {
     m_maxLength = length;
-    if (length != 0)
-        m_editText = m_editText.left(length);
+    m_editText = limitedEditText(m_editText, length);
 }
 
 int ListViewLineEditItem::getMaxLength() const { return m_maxLength; }

@@ -349,6 +349,11 @@ QString ListViewItem::shownEditText(const QString& text, bool passwordMode)
     return passwordMode ? QString(text.size(), QLatin1Char('*')) : text;
 }
 
+QString ListViewItem::limitedEditText(const QString& text, int maxLength)
+{
+    return maxLength != 0 ? text.left(maxLength) : text;
+}
+
 void ListViewItem::drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth)
 {
     // Only plain single-line labels are cached; anything else takes the painter's own path.

@@ -149,6 +149,9 @@ protected:
                        int rightCap);
     // One asterisk per character in password mode, else the text itself.
     static QString shownEditText(const QString& text, bool passwordMode);
+    // The length rule of the edit-text rows: the first maxLength characters, or the whole
+    // text when maxLength is 0 (a negative limit keeps the whole text too).
+    static QString limitedEditText(const QString& text, int maxLength);
     // Copy of the painter's font with the given point size set.
     static void setFontPointSize(QPainter* p, int pointSize);
     // Same as p->drawText(r, flags, text) for a single-line label, with the text elided to
