@@ -1,6 +1,5 @@
 // The list's embedded editors: where they sit over each edit row, how they are set up from
-// the row, how text flows back, which Enter presses reach them, and the re-checks after
-// removal and show.
+// the row, how text flows back, which Enter presses reach them, and the re-checks.
 #include "ListView.h"
 #include "ListViewCheckLineEditItem.h"
 #include "ListViewLineEditItem.h"
@@ -26,12 +25,17 @@ public:
     int type() override { return 17; }
 };
 
-// Claims the line-edit id without being a line-edit row.
-class ImpostorRow : public ListViewItem
+// The texts (separated by spaces) the validator accepts as they are.
+QString accepted(const QValidator* v, const QString& texts)
 {
-public:
-    int type() override { return 5; }
-};
+    QStringList out;
+    for (QString text : texts.split(' ')) {
+        int pos = 0;
+        if (v->validate(text, pos) == QValidator::Acceptable)
+            out << text;
+    }
+    return out.join(' ');
+}
 
 } // namespace
 
@@ -42,8 +46,7 @@ class EditorsListViewTest : public QObject
     QWidget* m_screen;
     ListView* m_list;
 
-    // The list's editors are its QLineEdit children; which one is the time editor shows in
-    // its input mask.
+    // The list's editors are its QLineEdit children; the time editor has an input mask.
     QLineEdit* editor(bool time = false) const
     {
         for (QLineEdit* e : m_list->findChildren<QLineEdit*>())
@@ -52,8 +55,7 @@ class EditorsListViewTest : public QObject
         return 0;
     }
 
-    // Runs the event loop until the list's pending 1 ms checks have run: timers fire in the
-    // order they expire, so a later one of our own comes after them.
+    // Runs the event loop until the list's pending 1 ms checks have run (timers fire in order).
     static void settle()
     {
         bool done = false;
@@ -69,12 +71,28 @@ class EditorsListViewTest : public QObject
         settle();
     }
 
-    // Rows 0 and 2 are plain select rows; row 1 is the one under test.
-    void fill(ListViewItem* row)
+    // Rows 0 and 2 are plain select rows; row 1 is the one under test, selected.
+    template <class Row> Row* fill(Row* row)
     {
         m_list->addItem(new ListViewSelectItem("Mode", "Auto"));
         m_list->addItem(row);
         m_list->addItem(new ListViewSelectItem("Zone", "UTC"));
+        m_list->setSelectedIdx(0); // a change of index schedules the check
+        select(1);
+        return row;
+    }
+
+    // An edit row of the type id; flag: the title of a check line-edit row, AM/PM of a time-edit row.
+    static ListViewItem* editRow(int kind, bool flag)
+    {
+        if (kind == 5 || kind == 17)
+            return kind == 5 ? new ListViewLineEditItem("Server", "10.0.0.1") : new SingleLineRow("Name", "10.0.0.1");
+        if (kind == 15)
+            return flag ? new ListViewCheckLineEditItem("Proxy", true, true, "10.0.0.1")
+                        : new ListViewCheckLineEditItem("Proxy", true, QString("10.0.0.1"));
+        ListViewTimeEditItem* time = new ListViewTimeEditItem("Start", "08:15", "AM");
+        time->setUse_ampmSelection(flag);
+        return time;
     }
 
 private slots:
@@ -90,386 +108,157 @@ private slots:
         m_list->setFocus();
     }
 
-    void cleanup()
-    {
-        delete m_screen;
-    }
-
-    void placement_data()
-    {
-        QTest::addColumn<int>("kind");   // 5, 15, 17 or 11
-        QTest::addColumn<int>("margin");
-        QTest::addColumn<bool>("flag");  // title for 15, AM/PM for 11
-        QTest::addColumn<QRect>("expected");
-        // Row 1 of a 384 x 134 list: top 44, right edge at x 384 (385 wide); editors 22 high
-        // from top + 6.
-        QTest::newRow("line edit") << 5 << 0 << false << QRect(193, 50, 186, 22);
-        QTest::newRow("line edit, margin 40") << 5 << 40 << false << QRect(233, 50, 146, 22);
-        QTest::newRow("line edit, margin -20") << 5 << -20 << false << QRect(173, 50, 206, 22);
-        QTest::newRow("single line") << 17 << 0 << false << QRect(198, 50, 182, 22);
-        QTest::newRow("single line, margin 10") << 17 << 10 << false << QRect(208, 50, 172, 22);
-        QTest::newRow("check line, title") << 15 << 0 << true << QRect(194, 50, 176, 22);
-        QTest::newRow("check line, title, margin 30") << 15 << 30 << true << QRect(224, 50, 146, 22);
-        QTest::newRow("check line, no title, margin 30") << 15 << 30 << false << QRect(194, 50, 176, 22);
-        QTest::newRow("check line, no title, margin -20") << 15 << -20 << false << QRect(174, 50, 196, 22);
-        QTest::newRow("time, am/pm") << 11 << 0 << true << QRect(193, 50, 98, 22);
-        QTest::newRow("time, 24 hours") << 11 << 0 << false << QRect(289, 50, 92, 22);
-    }
+    void cleanup() { delete m_screen; }
 
     void placement()
     {
-        QFETCH(int, kind);
-        QFETCH(int, margin);
-        QFETCH(bool, flag);
-        QFETCH(QRect, expected);
-        ListViewItem* row;
-        if (kind == 5)
-            row = new ListViewLineEditItem("Server", "10.0.0.1");
-        else if (kind == 17)
-            row = new SingleLineRow("Name", "desk");
-        else if (kind == 15)
-            row = flag ? new ListViewCheckLineEditItem("Proxy", true, true, "10.0.0.2")
-                       : new ListViewCheckLineEditItem("Proxy", true, QString("10.0.0.2"));
-        else
-            row = new ListViewTimeEditItem("Start", "08:15", "AM");
-        row->setEditTextLeftMargin(margin);
-        if (kind == 11)
-            static_cast<ListViewTimeEditItem*>(row)->setUse_ampmSelection(flag);
-        fill(row);
-        select(1);
-
-        QLineEdit* e = editor(kind == 11);
-        QVERIFY(e);
-        QCOMPARE(e->geometry(), expected);
-        QVERIFY(e->isVisible());
-        QVERIFY(e->hasFocus());
-        QCOMPARE(e->objectName(), QString("ListView::QLineEdit"));
-        QCOMPARE(e->styleSheet(), QString("QLineEdit {background-color: white; color: black; border: none; }"));
-        QCOMPARE(e->text(), kind == 11 ? QString("08:15") : row->type() == 15 ? QString("10.0.0.2")
-                                                          : kind == 17 ? QString("desk") : QString("10.0.0.1"));
-        if (kind == 11) {
-            QCOMPARE(e->cursorPosition(), 0);
-            QCOMPARE(e->inputMask(), QString("99:99"));
-            QVERIFY(!editor(false) || !editor(false)->isVisible());
+        // kind (5, 17, 15 or 11), margin, flag (title for 15, AM/PM for 11) -> editor geometry over
+        // row 1 (top 44, right edge at x 384): 22 high from top + 6.
+        const QList<QPair<QList<int>, QRect>> cases{
+            {{5, 0, 0}, QRect(193, 50, 186, 22)}, {{5, 40, 0}, QRect(233, 50, 146, 22)},
+            {{5, -20, 0}, QRect(173, 50, 206, 22)}, {{17, 0, 0}, QRect(198, 50, 182, 22)},
+            {{17, 10, 0}, QRect(208, 50, 172, 22)}, {{15, 0, 1}, QRect(194, 50, 176, 22)},
+            {{15, 30, 1}, QRect(224, 50, 146, 22)}, {{15, 30, 0}, QRect(194, 50, 176, 22)},
+            {{15, -20, 0}, QRect(174, 50, 196, 22)}, {{11, 0, 1}, QRect(193, 50, 98, 22)},
+            {{11, 0, 0}, QRect(289, 50, 92, 22)}};
+        for (const auto& c : cases) {
+            cleanup();
+            init();
+            ListViewItem* row = editRow(c.first[0], c.first[2]);
+            row->setEditTextLeftMargin(c.first[1]);
+            fill(row);
+            const bool time = c.first[0] == 11;
+            QLineEdit* e = editor(time);
+            QVERIFY(e && e->isVisible() && e->hasFocus());
+            QCOMPARE(e->geometry(), c.second);
+            QCOMPARE(e->text(), time ? QString("08:15") : QString("10.0.0.1"));
+            QVERIFY(!time || (e->cursorPosition() == 0 && e->inputMask() == "99:99" && !editor(false)));
+            select(2); // another row: the editor goes and the list has the focus again
+            QVERIFY(!e->isVisible() && m_list->hasFocus());
         }
-
-        // Another row: the editor goes and the list has the focus again.
-        select(2);
-        QVERIFY(!e->isVisible());
-        QVERIFY(m_list->hasFocus());
     }
 
-    void editorSettingsFollowTheRow()
+    void editorSettingsAndValidators()
     {
         ListViewLineEditItem* secret = new ListViewLineEditItem("Password", "abcdef");
         secret->setEchoPasswordMode(true);
         secret->setMaxLength(8);
         ListViewLineEditItem* locked = new ListViewLineEditItem("MAC", "00:11:22");
         locked->setEditTextDisabled(true);
-        m_list->addItem(secret);
-        m_list->addItem(locked);
+        ListViewLineEditItem* address = new ListViewLineEditItem("Server", "");
+        address->setIPValidate(true);
+        address->setSipPortValidate(true); // the address check wins
+        ListViewLineEditItem* port = new ListViewLineEditItem("Port", "");
+        port->setSipPortValidate(true);
+        for (ListViewItem* row : QList<ListViewItem*>{secret, locked, address, port, new ListViewCheckLineEditItem("P", true, true, "x")})
+            m_list->addItem(row);
         select(0);
         QLineEdit* e = editor();
-        QCOMPARE(e->echoMode(), QLineEdit::Password);
-        QCOMPARE(e->maxLength(), 8);
-        QVERIFY(!e->isReadOnly());
-        QCOMPARE(e->font().pointSize(), 20);
+        QVERIFY(e->echoMode() == QLineEdit::Password && e->maxLength() == 8 && !e->isReadOnly() && e->font().pointSize() == 20);
         select(1);
         QCOMPARE(editor(), e); // one line editor for all rows
-        QCOMPARE(e->echoMode(), QLineEdit::Normal);
-        QVERIFY(e->isReadOnly());
-        // No limit on this row: the previous row's limit does not stay.
-        QVERIFY(e->maxLength() > 8);
-        QCOMPARE(e->text(), QString("00:11:22"));
-        QCOMPARE(e->geometry().top(), 44 + 6);
+        QVERIFY(e->echoMode() == QLineEdit::Normal && e->isReadOnly() && e->maxLength() > 8 && !e->validator());
+        select(2); // IPv4: four octets of 0..255; typing stops before a fifth digit over 255
+        QVERIFY(qobject_cast<const QRegExpValidator*>(e->validator()));
+        QCOMPARE(accepted(e->validator(), "192.168.0.1 0.0.0.0 255.255.255.255 010.001.1.01 249.200.199.100 256.1.1.1 "
+                                          "1.1.1.260 1.1.1 1.1.1.1.1 a.b.c.d 1a1b1c1"),
+                 QString("192.168.0.1 0.0.0.0 255.255.255.255 010.001.1.01 249.200.199.100"));
+        e->end(false);
+        QTest::keyClicks(e, "192.168.1.256");
+        QCOMPARE(address->editText(), QString("192.168.1.25"));
+        select(3); // SIP port: 10000..65535
+        const QIntValidator* v = qobject_cast<const QIntValidator*>(e->validator());
+        QVERIFY(v && v->bottom() == 10000 && v->top() == 65535);
+        QCOMPARE(accepted(v, "10000 15060 65535 9999 65536 5060 abc"), QString("10000 15060 65535"));
+        select(4); // a check line-edit row: no validator, and old ones are not piled up
+        QVERIFY(!e->validator() && e->findChildren<QValidator*>().size() <= 1);
     }
 
-    void ipValidator_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("acceptable");
-        QTest::newRow("private") << "192.168.0.1" << true;
-        QTest::newRow("zeros") << "0.0.0.0" << true;
-        QTest::newRow("top") << "255.255.255.255" << true;
-        QTest::newRow("leading zeros") << "010.001.1.01" << true;
-        QTest::newRow("249 and 200") << "249.200.199.100" << true;
-        QTest::newRow("256") << "256.1.1.1" << false;
-        QTest::newRow("260 last") << "1.1.1.260" << false;
-        QTest::newRow("three octets") << "1.1.1" << false;
-        QTest::newRow("five octets") << "1.1.1.1.1" << false;
-        QTest::newRow("letters") << "a.b.c.d" << false;
-        QTest::newRow("no dots") << "1a1b1c1" << false;
-    }
-
-    void ipValidator()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, acceptable);
-        ListViewLineEditItem* row = new ListViewLineEditItem("Server", "");
-        row->setIPValidate(true);
-        row->setSipPortValidate(true); // the address check wins
-        fill(row);
-        select(1);
-        const QValidator* v = editor()->validator();
-        QVERIFY(qobject_cast<const QRegExpValidator*>(v));
-        int pos = 0;
-        QString input = text;
-        QCOMPARE(v->validate(input, pos) == QValidator::Acceptable, acceptable);
-    }
-
-    void ipTypingStopsAt255()
-    {
-        ListViewLineEditItem* row = new ListViewLineEditItem("Server", "");
-        row->setIPValidate(true);
-        fill(row);
-        select(1);
-        QTest::keyClicks(editor(), "192.168.1.256");
-        QCOMPARE(editor()->text(), QString("192.168.1.25"));
-        QCOMPARE(row->editText(), QString("192.168.1.25"));
-        QVERIFY(!editor()->hasAcceptableInput() || editor()->text() == "192.168.1.25");
-    }
-
-    void portValidator_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("acceptable");
-        QTest::newRow("lowest") << "10000" << true;
-        QTest::newRow("sip") << "15060" << true;
-        QTest::newRow("highest") << "65535" << true;
-        QTest::newRow("below") << "9999" << false;
-        QTest::newRow("above") << "65536" << false;
-        QTest::newRow("standard 5060") << "5060" << false;
-        QTest::newRow("letters") << "abc" << false;
-    }
-
-    void portValidator()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, acceptable);
-        ListViewLineEditItem* row = new ListViewLineEditItem("Port", "");
-        row->setSipPortValidate(true);
-        fill(row);
-        select(1);
-        const QIntValidator* v = qobject_cast<const QIntValidator*>(editor()->validator());
-        QVERIFY(v);
-        QCOMPARE(v->bottom(), 10000);
-        QCOMPARE(v->top(), 65535);
-        int pos = 0;
-        QString input = text;
-        QCOMPARE(v->validate(input, pos) == QValidator::Acceptable, acceptable);
-    }
-
-    void validatorGoesWithTheRow()
-    {
-        ListViewLineEditItem* address = new ListViewLineEditItem("Server", "1.2.3.4");
-        address->setIPValidate(true);
-        m_list->addItem(address);
-        m_list->addItem(new ListViewLineEditItem("Name", "desk"));
-        m_list->addItem(new ListViewCheckLineEditItem("Proxy", true, true, "x"));
-        select(0);
-        QVERIFY(editor()->validator());
-        select(1);
-        QVERIFY(!editor()->validator());
-        select(0);
-        select(2);
-        QVERIFY(!editor()->validator());
-        // Old validators are not piled up under the editor.
-        QVERIFY(editor()->findChildren<QValidator*>().size() <= 1);
-    }
-
-    void fillingIsSilentTypingIsHeard()
+    void textFlow()
     {
         ListViewLineEditItem* row = new ListViewLineEditItem("Name", "desk");
-        fill(row);
         QSignalSpy text(m_list, SIGNAL(textChanged(QString)));
         QSignalSpy change(m_list, SIGNAL(changeLineEditText(int,QString)));
-        select(1);
-        QVERIFY(editor()->isVisible());
-        QCOMPARE(text.count(), 0);
-        QCOMPARE(change.count(), 0);
-
+        fill(row); // filling the editor from the row is silent
+        QVERIFY(editor()->isVisible() && text.isEmpty() && change.isEmpty());
         editor()->end(false);
         QTest::keyClicks(editor(), "1");
-        QCOMPARE(text.count(), 1);
-        QCOMPARE(text.at(0).at(0).toString(), QString("desk1"));
-        QCOMPARE(change.count(), 1);
-        QCOMPARE(change.at(0).at(0).toInt(), 1);
-        QCOMPARE(change.at(0).at(1).toString(), QString("desk1"));
-        QCOMPARE(row->editText(), QString("desk1"));
+        QVERIFY(text.count() == 1 && text.at(0).at(0) == "desk1" && change.count() == 1 && row->editText() == "desk1");
+        QCOMPARE(change.at(0), QList<QVariant>({1, QString("desk1")}));
 
-        // Reselecting fills the editor again, silently.
-        select(0);
-        select(1);
-        QCOMPARE(text.count(), 1);
-    }
-
-    void checkLineRowWritesBack()
-    {
-        ListViewCheckLineEditItem* row = new ListViewCheckLineEditItem("Proxy", true, true, "ab");
-        fill(row);
+        // A check line-edit row writes back too; with its edit text off it is a check row, no editor.
+        m_list->itemClear();
         MessageCapture capture;
-        select(1);
+        ListViewCheckLineEditItem* check = fill(new ListViewCheckLineEditItem("Proxy", true, true, "ab"));
         QVERIFY(capture.contains("ListView::LineEditItem  useTitleText: true"));
-        QSignalSpy change(m_list, SIGNAL(changeLineEditText(int,QString)));
         editor()->end(false);
         QTest::keyClicks(editor(), "c");
-        QCOMPARE(row->editText(), QString("abc"));
-        QCOMPARE(change.count(), 1);
-        // With its edit text off the row is a check row: no editor.
-        row->setUseEditText(false);
+        QCOMPARE(check->editText(), QString("abc"));
+        QCOMPARE(change.last(), QList<QVariant>({1, QString("abc")}));
+        check->setUseEditText(false);
         select(0);
         select(1);
-        QVERIFY(!editor()->isVisible());
-        QVERIFY(m_list->hasFocus());
-    }
+        QVERIFY(!editor()->isVisible() && m_list->hasFocus());
 
-    void timeEditorWritesTime()
-    {
-        ListViewTimeEditItem* row = new ListViewTimeEditItem("Start", "08:15", "AM");
-        fill(row);
-        QSignalSpy change(m_list, SIGNAL(changeLineEditText(int,QString)));
-        select(1);
-        QLineEdit* e = editor(true);
-        QVERIFY(e && e->isVisible());
-        QCOMPARE(change.count(), 0);
-        QCOMPARE(row->getTime(), QString("08:15"));
-        QTest::keyClicks(e, "0930");
-        QCOMPARE(e->text(), QString("09:30"));
-        QCOMPARE(row->getTime(), QString("09:30"));
-        QVERIFY(change.count() >= 1);
-        QCOMPARE(change.last().at(0).toInt(), 1);
-        QCOMPARE(change.last().at(1).toString(), QString("09:30"));
-    }
-
-    void enterReachesOnlyCheckLineEditors_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("reaches");
-        QTest::newRow("line edit") << 5 << false;
-        QTest::newRow("time edit") << 11 << false;
-        QTest::newRow("check line edit") << 15 << true;
-        QTest::newRow("single line") << 17 << true;
+        m_list->itemClear(); // the time editor writes the time
+        ListViewTimeEditItem* time = fill(new ListViewTimeEditItem("Start", "08:15", "AM"));
+        change.clear();
+        QTest::keyClicks(editor(true), "0930");
+        QCOMPARE(time->getTime(), QString("09:30"));
+        QCOMPARE(change.last(), QList<QVariant>({1, QString("09:30")}));
     }
 
     void enterReachesOnlyCheckLineEditors()
     {
-        QFETCH(int, kind);
-        QFETCH(bool, reaches);
-        ListViewItem* row;
-        if (kind == 5)
-            row = new ListViewLineEditItem("Name", "desk");
-        else if (kind == 11)
-            row = new ListViewTimeEditItem("Start", "08:15", "AM");
-        else if (kind == 15)
-            row = new ListViewCheckLineEditItem("Proxy", false, true, "x");
-        else
-            row = new SingleLineRow("Name", "desk");
-        fill(row);
-        select(1);
-        QLineEdit* e = editor(kind == 11);
-        QVERIFY(e && e->hasFocus());
-        QSignalSpy returned(e, SIGNAL(returnPressed()));
-        QSignalSpy clicked(m_list, SIGNAL(clicked(int)));
-        QTest::keyClick(e, Qt::Key_Return);
-        QCOMPARE(returned.count(), reaches ? 1 : 0);
-        // The editor passes OK on to the list, which clicks (and toggles) the row.
-        QCOMPARE(clicked.count(), reaches ? 1 : 0);
-        if (kind == 15)
-            QVERIFY(static_cast<ListViewCheckLineEditItem*>(row)->isChecked());
-        QTest::keyClick(e, Qt::Key_Enter);
-        QCOMPARE(returned.count(), reaches ? 2 : 0);
-        QCOMPARE(clicked.count(), reaches ? 2 : 0);
-    }
-
-    void arrowsInTheEditorMoveTheList()
-    {
+        // kind -> Enter reaches the editor (and through it the list, which clicks and toggles).
+        for (const QPair<int, bool>& c : QList<QPair<int, bool>>{{5, false}, {11, false}, {15, true}, {17, true}}) {
+            m_list->itemClear();
+            ListViewItem* row = fill(editRow(c.first, false));
+            QLineEdit* e = editor(c.first == 11);
+            QVERIFY(e && e->hasFocus());
+            QSignalSpy returned(e, SIGNAL(returnPressed()));
+            QSignalSpy clicked(m_list, SIGNAL(clicked(int)));
+            for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Return})
+                QTest::keyClick(e, Qt::Key(key));
+            QCOMPARE(returned.count(), c.second ? 3 : 0);
+            QCOMPARE(clicked.count(), c.second ? 3 : 0);
+            if (c.first == 15)
+                QVERIFY(!static_cast<ListViewCheckLineEditItem*>(row)->isChecked()); // toggled three times
+        }
+        // Arrows in the editor move the list, and the editor goes; without a selected row Enter
+        // reaches the editor.
+        m_list->itemClear();
         fill(new ListViewLineEditItem("Name", "desk"));
-        select(1);
-        QVERIFY(editor()->hasFocus());
-        QSignalSpy focus(m_list, SIGNAL(focusChanged(int)));
         QTest::keyClick(editor(), Qt::Key_Down);
-        QCOMPARE(m_list->selectedIdx(), 2);
         settle();
-        QVERIFY(!editor()->isVisible());
-        QVERIFY(m_list->hasFocus());
+        QVERIFY(m_list->selectedIdx() == 2 && !editor()->isVisible() && m_list->hasFocus());
+        m_list->setSelectedIdx(-1);
+        QSignalSpy returned(editor(), SIGNAL(returnPressed()));
+        QTest::keyClick(editor(), Qt::Key_Return);
+        QCOMPARE(returned.count(), 1);
     }
 
-    void removalRechecks()
+    void rechecks()
     {
         m_list->addItem(new ListViewLineEditItem("A", "first"));
         m_list->addItem(new ListViewSelectItem("Mode", "Auto"));
         m_list->addItem(new ListViewLineEditItem("B", "second"));
         select(2);
         QCOMPARE(editor()->text(), QString("second"));
-        // The selection moves to row 1: a select row, so the editor goes.
-        m_list->removeItem(2);
+        m_list->removeItem(2); // the selection moves to the select row: the editor goes
         m_list->repaint();
         settle();
         QVERIFY(!editor()->isVisible());
-
-        // Removing the selected row 0 leaves index 0 on the next row: the editor follows it.
-        ListView* list = m_list;
-        list->itemClear();
-        list->addItem(new ListViewLineEditItem("A", "first"));
-        list->addItem(new ListViewLineEditItem("B", "second"));
+        m_list->removeItem(1); // removing the selected row 0 leaves index 0 on the next row: the editor follows it
+        m_list->addItem(new ListViewLineEditItem("B", "second"));
         select(0);
-        QCOMPARE(editor()->text(), QString("first"));
-        list->removeItem(0);
-        list->repaint();
-        settle();
-        QVERIFY(editor()->isVisible());
-        QCOMPARE(editor()->text(), QString("second"));
-        QCOMPARE(editor()->geometry().top(), 6);
-
-        // And with nothing left the editor is hidden.
-        list->removeItem(0);
-        settle();
-        QVERIFY(!editor()->isVisible());
-        QVERIFY(list->hasFocus());
-    }
-
-    void showRechecks()
-    {
-        m_list->hide();
-        m_list->addItem(new ListViewLineEditItem("A", "first"));
-        m_list->setSelectedIdx(0);
-        settle();
-        m_list->show();
+        m_list->removeItem(0);
         m_list->repaint();
         settle();
-        QVERIFY(editor());
-        QVERIFY(editor()->isVisible());
-        QCOMPARE(editor()->text(), QString("first"));
-    }
-
-    void impostorRowGetsNoEditor()
-    {
-        fill(new ImpostorRow);
-        select(1);
-        QVERIFY(!editor() || !editor()->isVisible());
-        QVERIFY(m_list->hasFocus());
-        QSignalSpy change(m_list, SIGNAL(changeLineEditText(int,QString)));
-        m_list->lineEditTextChanged("x");
-        QCOMPARE(change.count(), 0);
-    }
-
-    void noSelectionHidesEditors()
-    {
-        m_list->addItem(new ListViewLineEditItem("A", "first"));
-        m_list->addItem(new ListViewTimeEditItem("T", "01:00", "AM"));
-        select(0);
-        QVERIFY(editor()->isVisible());
-        select(-1);
-        QVERIFY(!editor()->isVisible());
-        QVERIFY(m_list->hasFocus());
-        select(1);
-        QVERIFY(editor(true)->isVisible());
-        select(-1);
-        QVERIFY(!editor(true)->isVisible());
-        // Enter with no row selected goes to the editor untouched by the list.
-        QSignalSpy returned(editor(), SIGNAL(returnPressed()));
-        QTest::keyClick(editor(), Qt::Key_Return);
-        QCOMPARE(returned.count(), 1);
+        QVERIFY(editor()->isVisible() && editor()->text() == "second" && editor()->geometry().top() == 6);
+        m_list->removeItem(0); // nothing left: hidden
+        settle();
+        QVERIFY(!editor()->isVisible() && m_list->hasFocus());
     }
 };
 

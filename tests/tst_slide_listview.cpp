@@ -1,6 +1,5 @@
-// The sliding list: hidden rectangles per direction, the slide in and out, the finished
-// signals, isVisible() during a slide and the stored durations and curves.
-#include "ListViewSelectItem.h"
+// The sliding list: hidden rectangles per direction, the slide in and out with their finished
+// signals, isVisible() during a slide, and the durations.
 #include "SlideListView.h"
 
 #include <QSignalSpy>
@@ -11,6 +10,7 @@ class SlideListViewTest : public QObject
     Q_OBJECT
 
     QWidget* m_screen;
+    SlideListView* m_list;
 
 private slots:
     void init()
@@ -18,230 +18,84 @@ private slots:
         m_screen = new QWidget;
         m_screen->resize(384, 160);
         m_screen->show();
+        m_list = new SlideListView(m_screen);
+        m_list->setGeometry(0, 40, 384, 100);
     }
 
-    void cleanup()
+    void cleanup() { delete m_screen; }
+
+    void hiddenRectangles()
     {
-        delete m_screen;
+        QVERIFY(m_list->getSlideType() == SlideListView::eSlideFromBottom && m_list->geometry() == QRect(0, 40, 384, 100));
+        m_list->setSlideType(SlideListView::eSlideType(9)); // unknown: the hidden rectangle stays
+        QCOMPARE(m_list->hiddenRect(), QRect(0, 200, 384, 100));
+        // type, screen bottom-right -> hidden rectangle, one screen away; left is always 384 pixels.
+        const QList<QPair<QList<int>, QRect>> cases{{{0, 383, 159}, QRect(0, 40, 384, 100)},
+            {{1, 383, 159}, QRect(0, 200, 384, 100)}, {{2, 383, 159}, QRect(0, -120, 384, 100)},
+            {{3, 383, 159}, QRect(-384, 40, 384, 100)}, {{4, 383, 159}, QRect(384, 40, 384, 100)},
+            {{3, 799, 479}, QRect(-384, 40, 384, 100)}, {{4, 799, 479}, QRect(800, 40, 384, 100)}};
+        for (const auto& c : cases) {
+            m_list->setScreenRect(QRect(QPoint(0, 0), QPoint(c.first[1], c.first[2])));
+            QCOMPARE(m_list->hiddenRect(), QRect(0, 200, 384, 100)); // the screen counts from the next type
+            m_list->setSlideType(SlideListView::eSlideType(c.first[0]));
+            QVERIFY(m_list->hiddenRect() == c.second && m_list->pos() == c.second.topLeft()); // parked there
+            m_list->setGeometry(0, 40, 384, 100);
+            QCOMPARE(QList<QRect>({m_list->targetRect(), m_list->hiddenRect(), m_list->geometry()}),
+                     QList<QRect>({QRect(0, 40, 384, 100), c.second, QRect(0, 40, 384, 100)}));
+            m_list->setScreenRect(QRect(QPoint(0, 0), QPoint(383, 159)));
+            m_list->setSlideType(SlideListView::eSlideFromBottom);
+        }
     }
 
-    void defaults()
+    void slideInAndOut()
     {
-        SlideListView list(m_screen);
-        QCOMPARE(list.getSlideType(), SlideListView::eSlideFromBottom);
-        QCOMPARE(list.getScreenRect(), QRect(QPoint(0, 0), QPoint(383, 159)));
-        QCOMPARE(list.getShowDuration(), 100);
-        // Reports 100 although the slide-out lasts 70 ms.
-        QCOMPARE(list.getHideDuration(), 100);
-        QCOMPARE(list.getShowAnimationType().type(), QEasingCurve::Linear);
-        QCOMPARE(list.getHideAnimationType().type(), QEasingCurve::Linear);
-        QVERIFY(list.useAnimation());
-    }
-
-    void hiddenRectPerType_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QRect>("hidden");
-        const QRect phone(QPoint(0, 0), QPoint(383, 159));
-        const QRect wide(QPoint(0, 0), QPoint(799, 479));
-        QTest::newRow("none") << 0 << phone << QRect(0, 40, 384, 100);
-        QTest::newRow("from bottom") << 1 << phone << QRect(0, 200, 384, 100);
-        QTest::newRow("from top") << 2 << phone << QRect(0, -120, 384, 100);
-        QTest::newRow("from left") << 3 << phone << QRect(-384, 40, 384, 100);
-        QTest::newRow("from right") << 4 << phone << QRect(384, 40, 384, 100);
-        QTest::newRow("bottom, big screen") << 1 << wide << QRect(0, 520, 384, 100);
-        QTest::newRow("left is always 384") << 3 << wide << QRect(-384, 40, 384, 100);
-        QTest::newRow("right, big screen") << 4 << wide << QRect(800, 40, 384, 100);
-    }
-
-    void hiddenRectPerType()
-    {
-        QFETCH(int, type);
-        QFETCH(QRect, screen);
-        QFETCH(QRect, hidden);
-        SlideListView list(m_screen);
-        list.setScreenRect(screen);
-        list.setSlideType(SlideListView::eSlideType(type));
-        list.setGeometry(0, 40, 384, 100);
-        QCOMPARE(list.targetRect(), QRect(0, 40, 384, 100));
-        QCOMPARE(list.hiddenRect(), hidden);
-        QCOMPARE(list.geometry(), QRect(0, 40, 384, 100));
-        // Changing the type parks the list at the new hidden place.
-        list.setSlideType(SlideListView::eSlideType(type));
-        QCOMPARE(list.pos(), hidden.topLeft());
-    }
-
-    void unknownTypeKeepsHiddenRect()
-    {
-        SlideListView list(m_screen);
-        list.setGeometry(0, 40, 384, 100);
-        list.setSlideType(SlideListView::eSlideType(9));
-        QCOMPARE(list.hiddenRect(), QRect(0, 200, 384, 100));
-        QCOMPARE(list.getSlideType(), SlideListView::eSlideType(9));
-    }
-
-    void screenRectTakesEffectLater()
-    {
-        SlideListView list(m_screen);
-        list.setGeometry(0, 40, 384, 100);
-        list.setScreenRect(QRect(0, 0, 384, 300));
-        QCOMPARE(list.hiddenRect(), QRect(0, 200, 384, 100));
-        list.setSlideType(SlideListView::eSlideFromBottom);
-        QCOMPARE(list.hiddenRect(), QRect(0, 340, 384, 100));
-    }
-
-    void slidesInFromBottom()
-    {
-        SlideListView list(m_screen);
-        list.addItem(new ListViewSelectItem("Time Update", "User"));
-        list.setGeometry(0, 40, 384, 100);
-        list.QWidget::hide();
-        QSignalSpy finished(&list, SIGNAL(showFinished()));
-        QList<QRect> seen;
-        list.show();
-        QVERIFY(list.QWidget::isVisible());
-        QVERIFY(list.isVisible());
-        seen << list.geometry();
-        while (finished.isEmpty() && seen.size() < 200) {
+        m_list->QWidget::hide();
+        QSignalSpy shown(m_list, SIGNAL(showFinished()));
+        QSignalSpy hidden(m_list, SIGNAL(hideFinished()));
+        QSignalSpy closed(m_list, SIGNAL(closeFinished()));
+        QList<QRect> seen; // in from (0,200) to (0,40), straight up, visible at once
+        m_list->show();
+        QVERIFY(m_list->QWidget::isVisible() && m_list->isVisible());
+        for (seen << m_list->geometry(); shown.isEmpty() && seen.size() < 200; seen << m_list->geometry())
             QTest::qWait(5);
-            seen << list.geometry();
-        }
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(seen.first(), QRect(0, 200, 384, 100));
-        QCOMPARE(list.geometry(), QRect(0, 40, 384, 100));
-        // Straight up, never past the target.
-        for (const QRect& r : seen) {
-            QCOMPARE(r.x(), 0);
-            QVERIFY(r.y() >= 40 && r.y() <= 200);
-        }
-        QVERIFY(list.isVisible());
-    }
-
-    void slideOutHidesAtTheEnd()
-    {
-        SlideListView list(m_screen);
-        list.setGeometry(0, 40, 384, 100);
-        list.show();
-        QSignalSpy shown(&list, SIGNAL(showFinished()));
-        QVERIFY(shown.wait(1000));
-
-        QSignalSpy hidden(&list, SIGNAL(hideFinished()));
-        list.hide();
-        // Still drawn, but reported invisible while it slides out.
-        QVERIFY(list.QWidget::isVisible());
-        QVERIFY(!list.isVisible());
+        QCOMPARE(QList<QRect>({seen.first(), seen.last()}), QList<QRect>({QRect(0, 200, 384, 100), QRect(0, 40, 384, 100)}));
+        for (const QRect& r : seen)
+            QVERIFY(r.x() == 0 && r.y() >= 40 && r.y() <= 200 && r.size() == QSize(384, 100));
+        m_list->hide(); // out: still drawn, but reported invisible while it slides; hidden at the end
+        QVERIFY(m_list->QWidget::isVisible() && !m_list->isVisible());
         QVERIFY(hidden.wait(1000));
-        QCOMPARE(hidden.count(), 1);
-        QVERIFY(!list.QWidget::isVisible());
-        QVERIFY(!list.isVisible());
-        QCOMPARE(list.geometry(), QRect(0, 200, 384, 100));
-
-        // A second show slides in again from the hidden place.
-        list.show();
-        QCOMPARE(list.geometry(), QRect(0, 200, 384, 100));
+        QVERIFY(!m_list->QWidget::isVisible() && !m_list->isVisible() && m_list->geometry() == QRect(0, 200, 384, 100));
+        // Again in from the hidden place; a hide and a close in a row end with the close only,
+        // which slides from the widget's own rectangle at the origin.
+        m_list->show();
         QVERIFY(shown.wait(1000));
-        QCOMPARE(list.geometry(), QRect(0, 40, 384, 100));
-        QTest::qWait(20);
-        QCOMPARE(hidden.count(), 1);
-    }
-
-    void closeSlidesFromOrigin()
-    {
-        SlideListView list(m_screen);
-        list.setGeometry(0, 40, 384, 100);
-        list.show();
-        QSignalSpy shown(&list, SIGNAL(showFinished()));
-        QVERIFY(shown.wait(1000));
-        QSignalSpy closed(&list, SIGNAL(closeFinished()));
-        QSignalSpy hidden(&list, SIGNAL(hideFinished()));
-        list.close();
-        QVERIFY(!list.isVisible());
-        QVERIFY(closed.wait(1000));
-        QCOMPARE(hidden.count(), 0);
-        QVERIFY(!list.QWidget::isVisible());
-        QCOMPARE(list.geometry(), QRect(0, 200, 384, 100));
-    }
-
-    void hideThenCloseEndsOnce()
-    {
-        SlideListView list(m_screen);
-        list.setGeometry(0, 40, 384, 100);
-        list.show();
-        QSignalSpy shown(&list, SIGNAL(showFinished()));
-        QVERIFY(shown.wait(1000));
-        QSignalSpy closed(&list, SIGNAL(closeFinished()));
-        QSignalSpy hidden(&list, SIGNAL(hideFinished()));
-        list.hide();
-        list.hide();
-        list.close();
+        QCOMPARE(m_list->geometry(), QRect(0, 40, 384, 100));
+        m_list->hide();
+        m_list->close();
+        QVERIFY(!m_list->isVisible() && m_list->geometry() == QRect(0, 0, 384, 100));
         QVERIFY(closed.wait(1000));
         QTest::qWait(100);
-        QCOMPARE(closed.count(), 1);
-        QCOMPARE(hidden.count(), 0);
+        QCOMPARE(QList<int>({shown.count(), hidden.count(), closed.count()}), QList<int>({2, 1, 1}));
+        QVERIFY(!m_list->QWidget::isVisible() && m_list->geometry() == QRect(0, 200, 384, 100));
     }
 
-    void settersReachTheAnimations()
+    void durations()
     {
-        SlideListView list(m_screen);
-        list.setShowDuration(30);
-        list.setHideDuration(250);
-        list.setShowAnimationType(QEasingCurve::InOutCubic);
-        list.setHideAnimationType(QEasingCurve::OutBounce);
-        QCOMPARE(list.getShowDuration(), 30);
-        QCOMPARE(list.getHideDuration(), 250);
-        QCOMPARE(list.getShowAnimationType().type(), QEasingCurve::InOutCubic);
-        QCOMPARE(list.getHideAnimationType().type(), QEasingCurve::OutBounce);
-
-        list.setGeometry(0, 40, 384, 100);
-        list.show();
-        QSignalSpy shown(&list, SIGNAL(showFinished()));
+        // The getters report the stored values: 100 on a fresh list although the slide-out lasts 70 ms.
+        QCOMPARE(QList<int>({m_list->getShowDuration(), m_list->getHideDuration()}), QList<int>({100, 100}));
+        m_list->setShowDuration(30);
+        m_list->setHideDuration(250);
+        m_list->setHideAnimationType(QEasingCurve::OutBounce);
+        QCOMPARE(QList<int>({m_list->getShowDuration(), m_list->getHideDuration(), m_list->getHideAnimationType().type()}),
+                 QList<int>({30, 250, QEasingCurve::OutBounce}));
+        QSignalSpy shown(m_list, SIGNAL(showFinished()));
+        QSignalSpy hidden(m_list, SIGNAL(hideFinished()));
+        m_list->show();
         QVERIFY(shown.wait(1000));
-        // A 250 ms slide-out is still running after 100 ms.
-        list.hide();
+        m_list->hide(); // a 250 ms slide-out is still running after 100 ms
         QTest::qWait(100);
-        QVERIFY(!list.isVisible());
-        QVERIFY(list.QWidget::isVisible());
-        QSignalSpy hidden(&list, SIGNAL(hideFinished()));
+        QVERIFY(!m_list->isVisible() && m_list->QWidget::isVisible() && hidden.isEmpty());
         QVERIFY(hidden.wait(1000));
-    }
-
-    void withoutAnimationJumps()
-    {
-        SlideListView list(m_screen);
-        list.setGeometry(0, 40, 384, 100);
-        list.setUseAnimation(false);
-        QVERIFY(!list.useAnimation());
-        QSignalSpy shown(&list, SIGNAL(showFinished()));
-        QSignalSpy hidden(&list, SIGNAL(hideFinished()));
-        QSignalSpy closed(&list, SIGNAL(closeFinished()));
-        list.QWidget::hide();
-        list.show();
-        QCOMPARE(list.geometry(), QRect(0, 40, 384, 100));
-        QVERIFY(list.isVisible());
-        list.hide();
-        QVERIFY(!list.isVisible());
-        QCOMPARE(list.pos(), QPoint(0, 40));
-        list.show();
-        list.close();
-        QVERIFY(!list.isVisible());
-        QTest::qWait(150);
-        QCOMPARE(shown.count() + hidden.count() + closed.count(), 0);
-    }
-
-    void slidingListStillHandlesKeys()
-    {
-        SlideListView list(m_screen);
-        list.addItem(new ListViewSelectItem("a", "1"));
-        list.addItem(new ListViewSelectItem("b", "2"));
-        list.setGeometry(0, 40, 384, 100);
-        list.show();
-        list.setFocus();
-        QSignalSpy focus(&list, SIGNAL(focusChanged(int)));
-        QTest::keyPress(&list, Qt::Key_Down);
-        QTest::keyRelease(&list, Qt::Key_Down);
-        QCOMPARE(list.selectedIdx(), 1);
-        QCOMPARE(focus.count(), 1);
     }
 };
 
