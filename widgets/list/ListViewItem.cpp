@@ -282,25 +282,20 @@ QPixmap ListViewItem::picture(const QString& path)
 
 void ListViewItem::paintStateFill(QPainter* p, const QRect& r)
 {
-    const bool sel = selected();
-    if (!m_focus && sel) {
-        p->fillRect(r, m_backGroundNoFocusSelectColor);
-        p->setPen(m_textNoFocusSelectColor);
-    } else if (sel) {
-        p->fillRect(r, m_backGroundSelectColor);
-        p->setPen(m_textSelectColor);
-    } else {
-        p->fillRect(r, m_backGroundColor);
-        p->setPen(m_textColor);
-    }
-    if (!m_itemSelectEnable)
-        p->setPen(textDisableColor());
+    paintState(p, r, true);
 }
 
 void ListViewItem::paintLineEditStateFill(QPainter* p, const QRect& r)
 {
+    paintState(p, r, false);
+}
+
+void ListViewItem::paintState(QPainter* p, const QRect& r, bool fillWithoutFocus)
+{
     const bool sel = selected();
     if (!m_focus && sel) {
+        if (fillWithoutFocus)
+            p->fillRect(r, m_backGroundNoFocusSelectColor);
         p->setPen(m_textNoFocusSelectColor);
     } else if (sel) {
         p->fillRect(r, m_backGroundSelectColor);

@@ -163,6 +163,7 @@ protected:
     bool isItemSelectEnabled() const;
 
 private:
+    void paintState(QPainter* p, const QRect& r, bool fillWithoutFocus);
     friend class ListView;
 
     Q_DISABLE_COPY(ListViewItem)
