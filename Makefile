@@ -1,10 +1,13 @@
 # Thin wrapper over CMake. "make run" starts the phone simulator, "make test" builds and runs
-# the tests, "make bench" the benchmarks. Each installs the Debian packages it lacks first.
+# the tests, "make bench" the benchmarks, "make install PREFIX=DIR" installs the SDK (the
+# toolkit, the host library, the simulator, find_package and pkg-config files) into DIR.
+# Each installs the Debian packages it lacks first.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= /opt/phonewidgets
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install clean
 
 all: build
 
@@ -28,6 +31,9 @@ test: build
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 $$b || exit 1; done
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)
