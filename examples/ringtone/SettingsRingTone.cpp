@@ -17,6 +17,8 @@
 #include <QDebug>
 #include <QStringList>
 
+#include <stdlib.h>
+
 namespace {
 
 const char* const kToneKey = "Ring/Tone";
@@ -116,19 +118,35 @@ bool SettingsRingTone::store(int row, const QVariant& value)
 {
     static const char* const keys[] = {kToneKey, kVolumeKey, kVibrateKey, kNameKey};
     IniFile file(configPath());
-    // The file is written, flushed and synced before setValue() returns true.
+    // Written to a new file, flushed and put in place of the old one, or not at all.
     if (!file.setValue(keys[row], value)) {
-        qWarning() << "SettingsRingTone::store failed:" << keys[row] << file.errorString();
+        qWarning() << "SettingsRingTone::store not saved:" << keys[row] << file.fileName() << file.errorString();
         // The typed name stays for another try; the other rows show what is stored.
         if (row != RowName)
             loadRow(row, file);
         m_listView->update();
+        showNotSaved();
         return false;
     }
+    // The phone's storage must hold the change before anyone acts on it.
+    const int synced = system("sync");
+    Q_UNUSED(synced);
     // Nothing for the host to apply: the idle screen reads the file when told.
     if (theCore)
         theCore->sendAppMsg("idle", "changedRingTone()", QByteArray());
     return true;
+}
+
+// A one-line popup the user closes with OK or Back, as the phone tells of a failure.
+void SettingsRingTone::showNotSaved()
+{
+    SelectPopup popup(this);
+    popup.nextButton()->setVisible(false);
+    popup.cancelButton()->setVisible(false);
+    popup.okButton()->setText(tr("OK"));
+    popup.okButton()->setVisible(true);
+    popup.listView()->addItem(new ListViewItem(tr("Not saved"), QPixmap(), QPixmap()));
+    popup.exec();
 }
 
 void SettingsRingTone::showEvent(QShowEvent*)

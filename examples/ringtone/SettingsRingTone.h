@@ -45,8 +45,9 @@ private:
     // Shows what the settings file holds in one row.
     void loadRow(int row, const IniFile& file);
     void chooseTone();
-    // Stores one value and tells "idle"; on failure shows why and puts the row back.
+    // Stores one value and tells "idle"; on failure puts the row back and says so.
     bool store(int row, const QVariant& value);
+    void showNotSaved();
 
     QString configPath() const;
 
