@@ -7,7 +7,6 @@
 #   plugins/                     the pages (the time-zone page)
 #   bin/phonesim                 the simulator              PhoneWidgets::phonesim
 #   theme/phonetheme.rcc         the host's pictures
-#   share/phonewidgets/          PluginExport.cpp, the plug-in record every page exports
 #   lib/cmake/PhoneWidgets/      find_package(PhoneWidgets)
 #   lib/pkgconfig/               phonebase.pc, phonewidgets.pc
 #   share/doc/phonewidgets/      notices
@@ -25,7 +24,6 @@ include(CMakePackageConfigHelpers)
 set(PHONE_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/PhoneWidgets)
 set(PHONE_INSTALL_PLUGINDIR plugins)
 set(PHONE_INSTALL_THEMEDIR theme)
-set(PHONE_INSTALL_DATADIR ${CMAKE_INSTALL_DATAROOTDIR}/phonewidgets)
 set(PHONE_INSTALL_DOCDIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/phonewidgets)
 file(RELATIVE_PATH PHONE_BIN_TO_LIB /${CMAKE_INSTALL_BINDIR} /${CMAKE_INSTALL_LIBDIR})
 file(RELATIVE_PATH PHONE_PLUGIN_TO_LIB /${PHONE_INSTALL_PLUGINDIR} /${CMAKE_INSTALL_LIBDIR})
@@ -82,11 +80,14 @@ if(TARGET settings_datetime)
   install(TARGETS settings_datetime LIBRARY DESTINATION ${PHONE_INSTALL_PLUGINDIR})
 endif()
 
-set_target_properties(phonesim PROPERTIES INSTALL_RPATH "$ORIGIN/${PHONE_BIN_TO_LIB}")
-install(TARGETS phonesim EXPORT PhoneWidgetsTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PHONE_THEME_RCC} DESTINATION ${PHONE_INSTALL_THEMEDIR})
-# Every page exports the same verification record: pages built against the SDK compile this.
-install(FILES ${PROJECT_SOURCE_DIR}/plugin/PluginExport.cpp DESTINATION ${PHONE_INSTALL_DATADIR})
+# The simulator and the pictures are Qt 5 programs: a Qt 4 (phone) SDK has neither.
+if(TARGET phonesim)
+  set_target_properties(phonesim PROPERTIES INSTALL_RPATH "$ORIGIN/${PHONE_BIN_TO_LIB}")
+  install(TARGETS phonesim EXPORT PhoneWidgetsTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+if(TARGET phonetheme_rcc)
+  install(FILES ${PHONE_THEME_RCC} DESTINATION ${PHONE_INSTALL_THEMEDIR})
+endif()
 install(FILES ${PROJECT_SOURCE_DIR}/host/data/timezone.tab.NOTICE DESTINATION ${PHONE_INSTALL_DOCDIR})
 
 # The CMake package.
@@ -94,7 +95,7 @@ install(EXPORT PhoneWidgetsTargets NAMESPACE PhoneWidgets:: DESTINATION ${PHONE_
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/PhoneWidgetsConfig.cmake.in
   ${CMAKE_CURRENT_BINARY_DIR}/PhoneWidgetsConfig.cmake
   INSTALL_DESTINATION ${PHONE_INSTALL_CMAKEDIR}
-  PATH_VARS PHONE_INSTALL_PLUGINDIR PHONE_INSTALL_THEMEDIR PHONE_INSTALL_DATADIR)
+  PATH_VARS PHONE_INSTALL_PLUGINDIR PHONE_INSTALL_THEMEDIR)
 write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/PhoneWidgetsConfigVersion.cmake
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES

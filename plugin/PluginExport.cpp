@@ -4,12 +4,9 @@
 // when version or build key differ from its own.
 //
 // qt_plugin_instance() comes from the page's Q_PLUGIN_METADATA: moc emits it as one
-// function-local QPointer<QObject> that builds a parentless page whenever it is null (first
-// call, or after the host deleted the page), so every call returns the page while it lives.
-// The same macro gives Qt 5's QPluginLoader its metadata.
-//
-// The record is the same for every page: the SDK installs this file for pages built
-// outside this tree (PhoneWidgets_PLUGIN_EXPORT).
+// function-local QPointer<QObject> that builds a parentless SettingsDateTime whenever it is
+// null (first call, or after the host deleted the page), so every call returns the page
+// while it lives. The same macro gives Qt 5's QPluginLoader its metadata.
 #include <QtGlobal>
 
 extern "C" {

@@ -17,7 +17,10 @@ class SettingsRingTone : public BaseWidget, public BaseAppInterface
 {
     Q_OBJECT
     Q_INTERFACES(BaseAppInterface)
+#if QT_VERSION >= 0x050000
+    // Qt 4 exports the page with Q_EXPORT_PLUGIN2 (PluginExport.cpp).
     Q_PLUGIN_METADATA(IID "com.rarezodero.Plugin.BaseAppInterface/1.0")
+#endif
 
 public:
     explicit SettingsRingTone(QWidget* parent = 0);
