@@ -14,6 +14,7 @@
 # bin, plugins and theme sit side by side as in the build tree, where phonesim finds the
 # page and the pictures next to itself. Every installed path is relative to the prefix, so
 # the prefix can be moved after installing.
+
 # The SDK keeps to a prefix of its own, as Qt's does.
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
   set(CMAKE_INSTALL_PREFIX /opt/phonewidgets CACHE PATH "Where cmake --install puts the SDK" FORCE)
