@@ -254,11 +254,14 @@ void TestRingTone::simulator()
     // The installed simulator opens the page from the idle screen with OK; Down and Right
     // then raise the volume from 5 to 6.
     QProcess sim;
-    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    sim.start(PHONESIM, QStringList() << "--headless" << "--quiet" << "--config-dir" << m_dir->path()
-                                      << "--plugin" << RINGTONE_PLUGIN << "--keys" << "ok down right quit");
+    sim.setProcessChannelMode(QProcess::MergedChannels);
+    sim.setStandardOutputFile(m_dir->filePath("phonesim.log"));
+    sim.start(PHONESIM, QStringList() << "--headless" << "--config-dir" << m_dir->path() << "--plugin"
+                                      << RINGTONE_PLUGIN << "--keys" << "ok down right quit");
     QVERIFY(sim.waitForFinished(60000));
-    QCOMPARE(sim.exitCode(), 0);
+    QFile log(m_dir->filePath("phonesim.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY2(sim.exitStatus() == QProcess::NormalExit && sim.exitCode() == 0, log.readAll().right(2000).constData());
     QCOMPARE(QSettings(m_dir->filePath("settings.conf"), QSettings::IniFormat).value("Ring/Volume").toInt(), 6);
 }
 
