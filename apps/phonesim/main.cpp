@@ -1,5 +1,6 @@
 // phonesim: the phone's host application on a PC, running the time-zone settings page.
 #include "IdleScreen.h"
+#include "IniFile.h"
 #include "KeyMap.h"
 #include "KeyScript.h"
 #include "LoopbackGuard.h"
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QResource>
-#include <QSettings>
 #include <QTextStream>
 
 #ifndef PHONESIM_PLUGIN
@@ -170,8 +170,7 @@ int main(int argc, char** argv)
     {
         if (options.language >= 0) {
             // Stored like a choice made with the language key.
-            QSettings settings(QDir(configDir).filePath("settings.conf"), QSettings::IniFormat);
-            settings.setValue("Settings/Language", options.language);
+            IniFile(QDir(configDir).filePath("settings.conf")).setValue("Settings/Language", options.language);
         }
         PhoneHost host(configDir);
         const QString plugin = firstExisting(options.pluginPath,
