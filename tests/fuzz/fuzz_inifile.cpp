@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 
@@ -19,12 +20,30 @@
 
 namespace {
 
+void removeScratch();
+
+QString scratchDir()
+{
+    static QString dir;
+    if (dir.isEmpty()) {
+        const QString base = QFileInfo(QString::fromLatin1("/dev/shm")).isWritable() ? QString::fromLatin1("/dev/shm")
+                                                                                   : QDir::tempPath();
+        dir = base + QString::fromLatin1("/fuzz_inifile.%1").arg(getpid());
+        QDir().mkpath(dir);
+        atexit(removeScratch);
+    }
+    return dir;
+}
+
+void removeScratch()
+{
+    QDir(scratchDir()).removeRecursively();
+}
+
 QString scratchPath()
 {
-    static const QString dir = QDir::tempPath() + QString::fromLatin1("/fuzz_inifile.%1").arg(getpid());
     static int serial = 0;
-    QDir().mkpath(dir);
-    return dir + QString::fromLatin1("/f%1.ini").arg(++serial);
+    return scratchDir() + QString::fromLatin1("/f%1.ini").arg(++serial);
 }
 
 // A new file every time: Qt caches settings files per path.
