@@ -133,8 +133,21 @@ void TimeZoneData::parse(const QByteArray& content, QList<TimeZoneData*>& record
     }
     QList<QString> sorted = groups.keys();
     std::sort(sorted.begin(), sorted.end());
+#if QT_VERSION >= 0x050100
+    const bool emptyIndex = regionIndex.isEmpty();
+#endif
     for (int r = 0; r < sorted.size(); ++r) {
         const QVector<int> indices = groups.value(sorted.at(r));
+#if QT_VERSION >= 0x050100
+        // Into an empty map, region by region in ascending order, each entry goes next to the
+        // previous one: no search per line.
+        if (emptyIndex) {
+            QMap<QString, int>::iterator at = regionIndex.insertMulti(regionIndex.constEnd(), sorted.at(r), indices.first());
+            for (int k = 1; k < indices.size(); ++k)
+                at = regionIndex.insertMulti(at, sorted.at(r), indices.at(k));
+            continue;
+        }
+#endif
         for (int k = 0; k < indices.size(); ++k)
             regionIndex.insertMulti(sorted.at(r), indices.at(k));
     }
