@@ -191,8 +191,11 @@ bool RegularFile::replace(const QString& path, const QByteArray& data, QString* 
     }
     const QByteArray directory = directoryOf(target);
     struct stat dirStat;
-    if (::stat(directory.constData(), &dirStat) != 0 || !hasWriteBit(dirStat)
-        || access(directory.constData(), W_OK | X_OK) != 0) {
+    if (::stat(directory.constData(), &dirStat) != 0) {
+        *error = systemError("cannot replace", errno);
+        return false;
+    }
+    if (!hasWriteBit(dirStat) || access(directory.constData(), W_OK | X_OK) != 0) {
         *error = QLatin1String("read-only directory");
         return false;
     }
