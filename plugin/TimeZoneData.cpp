@@ -101,7 +101,8 @@ void TimeZoneData::parse(const QByteArray& content, QList<TimeZoneData*>& record
     QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
     QTextCodec::ConverterState whole;
     const QString text = utf8->toUnicode(content.constData(), content.size(), &whole);
-    if (whole.invalidChars == 0) {
+    // A sequence cut off at the end counts as invalid too (Qt keeps it for a next chunk).
+    if (whole.invalidChars == 0 && whole.remainingChars == 0) {
         appendLines(text, records);
     } else {
         for (int from = 0; from < content.size();) {
@@ -110,7 +111,7 @@ void TimeZoneData::parse(const QByteArray& content, QList<TimeZoneData*>& record
                 ++end;
             QTextCodec::ConverterState state(from == 0 ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader);
             QString line = utf8->toUnicode(content.constData() + from, end - from, &state);
-            if (state.invalidChars != 0)
+            if (state.invalidChars != 0 || state.remainingChars != 0)
                 line = QString::fromLatin1(content.constData() + from, end - from);
             records.append(fromLine(line));
             from = end + 1;

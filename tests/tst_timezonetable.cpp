@@ -115,6 +115,8 @@ private slots:
         QTest::newRow("Latin-1") << QByteArray("CH  x  Europe/Z\xfcrich\nFR  x  Europe/Paris\n") << both;
         QTest::newRow("Latin-1 and UTF-8 lines") << QByteArray("CH  x  Europe/Z\xfcrich\rCH  x  Europe/Gen\xc3\xa8ve\r")
                                                  << QList<QString>({QString::fromUtf8("Genève"), QString::fromUtf8("Zürich")});
+        QTest::newRow("Latin-1 cut like UTF-8 at the end") << QByteArray("CH  x  Europe/Z\xc3\xbcrich\nFR  x  Europe/Par\xe9")
+                                                           << QList<QString>({QString::fromUtf8("Paré"), QString::fromUtf8("Zürich")});
     }
 
     void lineEndsAndEncodings()
