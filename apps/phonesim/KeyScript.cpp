@@ -113,7 +113,18 @@ bool KeyScript::parse(const QString& text)
         } else if (word == "quit") {
             add(Quit, 0, QString(), m_keyDelay);
         } else {
-            m_error = QString("unknown word \"%1\" (word %2)").arg(words.at(i)).arg(i + 1);
+            // Say what is missing after a word that needs more.
+            QString need;
+            if (word == "wait" || word == "sleep")
+                need = "a time in milliseconds";
+            else if (word == "shot")
+                need = "a file name";
+            else if (word == "press" || word == "release")
+                need = "a key (up down left right ok back soft1..soft4 f1..f10)";
+            else if (word == "hold")
+                need = "a key and a time in milliseconds";
+            m_error = need.isEmpty() ? QString("unknown word \"%1\" (word %2)").arg(words.at(i)).arg(i + 1)
+                                     : QString("\"%1\" needs %2 (word %3)").arg(words.at(i), need).arg(i + 1);
             m_steps.clear();
             return false;
         }
