@@ -237,8 +237,9 @@ private slots:
         Sim sim;
         sim.start(QStringList() << "--vnc" << "--port" << QString::number(port) << "--zoom" << "2"
                                 << "--fresh" << "--config-dir" << dir.path() << "--shot-dir" << dir.path()
-                                << "--clock" << "2026-12-06 10:18");
+                                << "--clock" << "2026-12-06 10:18" << "--timing");
         QVERIFY2(!sim.waitForLine("served on .* port (\\d+)").isEmpty(), qPrintable(sim.output));
+        QVERIFY(sim.output.contains("phonesim: idle screen first frame "));
         const PhoneFace face(2);
 
         Viewer first(port);

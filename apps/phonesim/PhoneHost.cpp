@@ -432,7 +432,7 @@ bool PhoneHost::eventFilter(QObject* watched, QEvent* event)
             QTimer::singleShot(0, this, SLOT(restoreActiveWindow()));
         break;
     case QEvent::Paint:
-        if (m_waitingForPageFrame && watched == pageWidget()) {
+        if (m_waitingForPageFrame && watched == pageWidget(m_openIndex)) {
             m_waitingForPageFrame = false;
             // Reported once the paint is done and on its way to the screen.
             QTimer::singleShot(0, this, SLOT(reportPageFrame()));
