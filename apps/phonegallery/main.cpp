@@ -236,6 +236,14 @@ bool save(const QImage& sheet, const QString& path)
     return sheet.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither).save(path, "PNG");
 }
 
+// The rows write debug lines as they are built and focused; a gallery run prints its result only.
+void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
+        return;
+    QTextStream(stderr) << message << "\n";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -244,7 +252,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "72"); // the phone's screen
+    qInstallMessageHandler(quietDebug);
     QApplication app(argc, argv);
+    // A steady text cursor: a blinking one would be on or off depending on how long the
+    // rendering took, and the pictures must come out the same on every run.
+    QApplication::setCursorFlashTime(0);
     QTextStream err(stderr);
     if (argc < 2) {
         err << "usage: phonegallery <phonetheme.rcc> [output directory]\n";
