@@ -30,6 +30,7 @@ QString utcOffset(const QDateTime& now)
 IdleScreen::IdleScreen(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
       BaseAppInterface("idle", parent),
+      m_pageCount(1),
       m_okPressed(false),
       m_painted(false),
       m_refreshCount(0)
@@ -70,6 +71,12 @@ void IdleScreen::receiveMsg(const QString& command, const QByteArray&)
             setupStatus();
         update();
     }
+}
+
+void IdleScreen::setPageCount(int count)
+{
+    m_pageCount = count;
+    update();
 }
 
 QString IdleScreen::zone() const
@@ -170,7 +177,8 @@ void IdleScreen::paintEvent(QPaintEvent*)
     QFont hint = font();
     hint.setPixelSize(15);
     p.setFont(hint);
-    p.drawText(QRect(0, 110, width(), 24), Qt::AlignCenter, tr("OK: Time zone settings"));
+    p.drawText(QRect(0, 110, width(), 24), Qt::AlignCenter,
+               m_pageCount > 1 ? tr("OK: %1 settings pages").arg(m_pageCount) : tr("OK: Time zone settings"));
 
     if (!m_painted) {
         m_painted = true;

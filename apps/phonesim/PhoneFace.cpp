@@ -84,13 +84,13 @@ void PhoneFace::layOut()
     const int softKeys[] = {Qt::Key_Z, Qt::Key_X, Qt::Key_C, Qt::Key_V};
     for (int i = 0; i < 4; ++i) {
         const int centre = m_screen.left() + (8 + 369 * (2 * i + 1) / 8) * z;
-        add(QRect(centre - softWidth / 2, softY, softWidth, 30), QString("Soft %1").arg(i + 1),
+        add(QRect(centre - softWidth / 2, softY, softWidth, 36), QString("Soft %1").arg(i + 1),
             QString::fromLatin1(softHints[i]), softKeys[i]);
     }
 
     // Arrows round OK in the middle, back beside them, the hot keys on the left, the host's
     // keys on the right.
-    const int top = softY + 30 + 18;
+    const int top = softY + 36 + 16;
     const int cx = width / 2;
     add(QRect(cx - 22, top, 44, 36), QString(), QString(), Qt::Key_Up);
     add(QRect(cx - 72, top + 42, 44, 36), QString(), QString(), Qt::Key_Left);
@@ -99,7 +99,7 @@ void PhoneFace::layOut()
     add(QRect(cx - 22, top + 84, 44, 36), QString(), QString(), Qt::Key_Down);
     add(QRect(cx + 88, top + 42, 60, 36), "Back", "Esc", Qt::Key_Escape);
     for (int i = 0; i < 10; ++i)
-        add(QRect(cx - 300 + (i % 5) * 42, top + 8 + (i / 5) * 46, 36, 30), QString("F%1").arg(i + 1),
+        add(QRect(cx - 300 + (i % 5) * 42, top + 4 + (i / 5) * 44, 36, 36), QString("F%1").arg(i + 1),
             QString::number((i + 1) % 10), Qt::Key_F1 + i);
     const struct { const char* label; const char* hint; int key; } host[] = {
         {"Lang", "L", Qt::Key_L}, {"12/24", "T", Qt::Key_T}, {"IME", "I", Qt::Key_I},
@@ -178,7 +178,7 @@ void PhoneFace::paintKey(QImage* target, const Key& key, bool pressed) const
     default:
         break;
     }
-    const bool tall = key.rect.height() >= 30;
+    const bool tall = key.rect.height() >= 34;
     p.setFont(fontOfSize(tall ? 14 : 12, true));
     p.drawText(key.rect.adjusted(0, 0, 0, tall ? -8 : 0), Qt::AlignCenter, key.label);
     if (key.hint.isEmpty())

@@ -7,6 +7,7 @@
 #include "KeyMap.h"
 #include "ListView.h"
 #include "PageMenu.h"
+#include "PhoneFace.h"
 #include "ScreenComposer.h"
 #include "Status.h"
 
@@ -163,6 +164,7 @@ void PhoneHost::captureTitle(const QString& title)
 void PhoneHost::updateMenu()
 {
     m_menu->setTitles(pageTitles());
+    m_idle->setPageCount(m_pages.size());
 }
 
 QString PhoneHost::errorString() const
@@ -345,7 +347,7 @@ void PhoneHost::closePopups()
     m_core->broadcast("closeSelectPopup()");
 }
 
-QString PhoneHost::saveScreenshot(const QString& path)
+QString PhoneHost::saveScreenshot(const QString& path, int faceZoom)
 {
     QString file = path;
     if (file.isEmpty())
@@ -357,7 +359,14 @@ QString PhoneHost::saveScreenshot(const QString& path)
         file = QDir(screenshotDir()).filePath(file);
     }
     file = QFileInfo(file).absoluteFilePath();
-    if (!m_screen->save(file)) {
+    QImage picture = m_screen->compose();
+    if (faceZoom > 0) {
+        const PhoneFace face(faceZoom);
+        QImage framed(face.size(), QImage::Format_RGB32);
+        face.paint(&framed, picture, 0);
+        picture = framed;
+    }
+    if (!picture.save(file, "PNG")) {
         out() << "phonesim: cannot write " << file << "\n" << flush;
         return QString();
     }

@@ -68,7 +68,8 @@ public slots:
     void toggle24HourTime();
     void setImeStatus(int status = -1);
     void closePopups();
-    QString saveScreenshot(const QString& path = QString());
+    // The screen as a PNG, or with faceZoom 1 to 4 the whole face as viewers see it.
+    QString saveScreenshot(const QString& path = QString(), int faceZoom = 0);
     void printHelp();
     // Delivers one phone key as the keypad would: to the widget with the keyboard focus.
     void sendPhoneKey(int key, bool press);

@@ -56,8 +56,8 @@ QString SimOptions::helpText()
         "  -h, --help          this text\n"
         "\n"
         "Script words: up down left right ok back soft1..soft4 f1..f10 (KEY*N repeats),\n"
-        "press KEY, release KEY, hold KEY MS, wait MS, shot FILE, lang [N], clock24,\n"
-        "ime [N], closepopups, quit; \"#\" starts a comment.\n");
+        "press KEY, release KEY, hold KEY MS, wait MS, shot FILE, face FILE, lang [N],\n"
+        "clock24, ime [N], closepopups, quit; \"#\" starts a comment.\n");
 }
 
 bool SimOptions::parse(const QStringList& arguments)
