@@ -17,14 +17,15 @@
 #include "ListViewSubTitleItem.h"
 #include "ListViewTimeEditItem.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QResource>
 #include <QTextStream>
-#include <QTimer>
 
 namespace {
 
@@ -132,14 +133,24 @@ ListViewItem* makeRow(const QString& kind, int i)
     return new ListViewLineEditCheckItem("Account " + n, i != 0, true, "sip:" + n + "@pbx");
 }
 
+bool oneShotTimersPending()
+{
+    // QTimer::singleShot() parks its timer objects on the event dispatcher until they fire.
+    for (const QObject* object : QAbstractEventDispatcher::instance()->children())
+        if (qstrcmp(object->metaObject()->className(), "QSingleShotTimer") == 0)
+            return true;
+    return false;
+}
+
 void settle()
 {
-    // The list places its editors from 1 ms timers; timers fire in the order they expire, so
-    // once a later one of ours has fired, theirs have too.
-    QTimer wait;
-    wait.setSingleShot(true);
-    wait.start(5);
-    while (wait.isActive())
+    // The list places and focuses its editors from 1 ms timers, each started by the one
+    // before: wait until none is left, however long a loaded machine takes (a fixed wait
+    // rendered some editors before they had the focus, without their text cursor).
+    QElapsedTimer guard;
+    guard.start();
+    QApplication::processEvents();
+    while (oneShotTimersPending() && guard.elapsed() < 10000)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
