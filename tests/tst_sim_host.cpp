@@ -145,12 +145,16 @@ private slots:
         QCOMPARE(stored("phone_info.conf", "NTP_Serv/User_Set").toInt(), 1);
         QVERIFY(SimData::prepare(m_dir->path(), true, &written));
         QCOMPARE(written, SimData::fileNames());
-        QCOMPARE(stored("phone_info.conf", "NTP_Serv/User_Set").toInt(), 0);
+        // The bytes, not QSettings: its cache may miss a rewrite of the same size within a
+        // millisecond.
+        QFile info(file("phone_info.conf"));
+        QVERIFY(info.open(QIODevice::ReadOnly));
+        QCOMPARE(info.readAll(), SimData::shipped("phone_info.conf"));
 
         // A realistic phone file: many groups beside the time settings.
-        QSettings info(file("phone_info.conf"), QSettings::IniFormat);
-        QVERIFY(info.childGroups().size() >= 8);
-        QCOMPARE(info.value("NTP_Serv/ZoneInfo").toString(), QString("Asia/Seoul"));
+        QSettings settings(file("phone_info.conf"), QSettings::IniFormat);
+        QVERIFY(settings.childGroups().size() >= 8);
+        QCOMPARE(settings.value("NTP_Serv/ZoneInfo").toString(), QString("Asia/Seoul"));
         QVERIFY(SimData::shipped("timezone.tab").count('\n') > 300);
     }
 
