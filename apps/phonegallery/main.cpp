@@ -23,6 +23,7 @@
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QImage>
+#include <QWindow>
 #include <QPainter>
 #include <QResource>
 #include <QTextStream>
@@ -154,6 +155,21 @@ void settle()
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
+// Shows the page with the keyboard on its list and waits until the list has placed its editor.
+// The window system activates a shown window on its own, later on a loaded machine: the focus
+// is given after that, or the activation would take it from the editor again.
+void showFocused(QWidget* screen, QWidget* list)
+{
+    screen->show();
+    QElapsedTimer guard;
+    guard.start();
+    while (QGuiApplication::focusWindow() != screen->windowHandle() && guard.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QApplication::setActiveWindow(screen);
+    list->setFocus();
+    settle();
+}
+
 // One page-sized list of three rows of a kind, with the middle row in the given state.
 QImage renderState(const RowType& type, State state)
 {
@@ -173,10 +189,7 @@ QImage renderState(const RowType& type, State state)
         list->setSelectedIdx(1);
         list->setSelectAndPressed(state == Pressed);
     }
-    screen.show();
-    QApplication::setActiveWindow(&screen);
-    list->setFocus();
-    settle();
+    showFocused(&screen, list);
     list->setSelectAndPressed(state == Pressed);
     QImage image(list->size(), QImage::Format_ARGB32);
     image.fill(Qt::white);
@@ -227,10 +240,7 @@ QImage renderScrollBars()
         list->setScrollbarBorderType(styles[s]);
         list->setSelectedIdx(4);
         list->setStartIdx(3);
-        screen.show();
-        QApplication::setActiveWindow(&screen);
-        list->setFocus();
-        settle();
+        showFocused(&screen, list);
         QImage image(list->size(), QImage::Format_ARGB32);
         image.fill(Qt::white);
         list->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);

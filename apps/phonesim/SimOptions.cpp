@@ -86,6 +86,12 @@ bool SimOptions::parse(const QStringList& arguments)
             hasValue = true;
             return true;
         };
+        const auto takeText = [&](QString& target) -> bool {
+            if (!takeValue())
+                return false;
+            target = value;
+            return true;
+        };
         const auto takeNumber = [&](int& target, int min, int max) -> bool {
             if (!takeValue())
                 return false;
@@ -114,9 +120,8 @@ bool SimOptions::parse(const QStringList& arguments)
             if (!takeNumber(zoom, 1, 4))
                 return false;
         } else if (name == "--listen") {
-            if (!takeValue())
+            if (!takeText(listenAddress))
                 return false;
-            listenAddress = value;
         } else if (name == "--password-file") {
             if (!takeValue())
                 return false;
@@ -131,38 +136,34 @@ bool SimOptions::parse(const QStringList& arguments)
                 return false;
             }
         } else if (name == "--config-dir") {
-            if (!takeValue())
+            if (!takeText(configDir))
                 return false;
-            configDir = value;
         } else if (name == "--fresh") {
             fresh = true;
         } else if (name == "--plugin") {
-            if (!takeValue())
+            if (!takeText(pluginPath))
                 return false;
-            pluginPath = value;
         } else if (name == "--page") {
-            if (!takeValue())
+            QString page;
+            if (!takeText(page))
                 return false;
-            pagePaths << value;
+            pagePaths << page;
         } else if (name == "--clock") {
-            if (!takeValue())
+            if (!takeText(clock))
                 return false;
-            clock = value;
             if (!clockTime().isValid()) {
                 m_error = QString("--clock: \"%1\" is not \"YYYY-MM-DD HH:MM\"").arg(value);
                 return false;
             }
         } else if (name == "--theme") {
-            if (!takeValue())
+            if (!takeText(themePath))
                 return false;
-            themePath = value;
         } else if (name == "--language") {
             if (!takeNumber(language, 0, 6))
                 return false;
         } else if (name == "--font") {
-            if (!takeValue())
+            if (!takeText(font))
                 return false;
-            font = value;
         } else if (name == "--script") {
             if (!takeValue())
                 return false;
@@ -179,9 +180,8 @@ bool SimOptions::parse(const QStringList& arguments)
                 return false;
             scriptParts << value;
         } else if (name == "--shot-dir") {
-            if (!takeValue())
+            if (!takeText(shotDir))
                 return false;
-            shotDir = value;
         } else if (name == "--key-delay") {
             if (!takeNumber(keyDelay, 0, 60000))
                 return false;
