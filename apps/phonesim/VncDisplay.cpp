@@ -24,7 +24,14 @@ struct VncClientState {
     int faceKey;
 };
 
+// The library calls these while it reads a viewer's messages: they only queue work for the
+// event loop, so nothing re-enters the library or opens a modal loop inside it.
 struct VncCallbacks {
+    static void pressFaceKey(VncDisplay* d, int key, bool press)
+    {
+        QMetaObject::invokeMethod(d, "pressFaceKey", Qt::QueuedConnection, Q_ARG(int, key), Q_ARG(bool, press));
+    }
+
     static VncDisplay* display(rfbClientPtr client)
     {
         return static_cast<VncDisplay*>(client->screen->screenData);
@@ -53,7 +60,7 @@ struct VncCallbacks {
         VncClientState* s = state(client);
         // What a leaving viewer held goes up, so no key stays pressed on the phone.
         if (s->faceKey)
-            d->pressFaceKey(s->faceKey, false);
+            pressFaceKey(d, s->faceKey, false);
         for (rfbKeySym sym : s->keysDown)
             key(FALSE, sym, client, false);
         delete s;
@@ -137,12 +144,12 @@ struct VncCallbacks {
             const PhoneFace::Key* key = d->m_face.keyAt(QPoint(x, y));
             if (key && !s->faceKey) {
                 s->faceKey = key->pcKey;
-                d->pressFaceKey(s->faceKey, true);
+                pressFaceKey(d, s->faceKey, true);
             }
         } else if (!isDown && wasDown && s->faceKey) {
             const int key = s->faceKey;
             s->faceKey = 0;
-            d->pressFaceKey(key, false);
+            pressFaceKey(d, key, false);
         }
         rfbDefaultPtrAddEvent(buttons, x, y, client);
     }
@@ -293,8 +300,7 @@ void VncDisplay::zoomBy(int steps)
 void VncDisplay::pump()
 {
     // Input first, a few messages per viewer (pointer motion comes in bursts), then the
-    // updates the viewers asked for. Input handlers only queue events: nothing here opens a
-    // nested event loop inside the library.
+    // updates the viewers asked for.
     for (int i = 0; i < 32 && rfbCheckFds(m_server, 0) > 0; ++i) {
     }
     rfbProcessEvents(m_server, 0);

@@ -47,6 +47,8 @@ public slots:
 
 private slots:
     void pump();
+    // A face key pressed or released by a viewer's mouse: drawn so, and sent as its PC key.
+    void pressFaceKey(int pcKey, bool press);
     void scheduleFrame();
     void pushFrame();
 
@@ -55,8 +57,6 @@ protected:
 
 private:
     friend struct VncCallbacks;
-
-    void pressFaceKey(int pcKey, bool press);
 
     PhoneHost* m_host;
     _rfbScreenInfo* m_server;
