@@ -46,6 +46,7 @@ public:
         : m_password(password)
     {
         m_client = rfbGetClient(8, 3, 4);
+        free(m_client->serverHost);
         m_client->serverHost = strdup(host);
         m_client->serverPort = port;
         m_client->GetPassword = passwordOf;
@@ -59,10 +60,14 @@ public:
     ~Viewer() { close(); }
 
     bool isConnected() const { return m_client != 0; }
+    rfbClient* client() const { return m_client; }
     void close()
     {
-        if (m_client)
+        if (m_client) {
+            // The client's framebuffer is its owner's to free.
+            free(m_client->frameBuffer);
             rfbClientCleanup(m_client);
+        }
         m_client = 0;
     }
 
@@ -283,11 +288,16 @@ private slots:
         // The popup covers the right part, the page's rows stay on the left.
         QVERIFY(before.copy(200, 30, 180, 100) != idle.copy(200, 30, 180, 100));
 
-        // A viewer arriving now sees the popup too.
+        // A viewer arriving now sees the popup too, and Ctrl+Q from it ends the simulator.
         Viewer third(port);
         QVERIFY(third.isConnected());
         QVERIFY(third.waitFor([&] { return third.screen(face) == before; }));
-        QCOMPARE(sim.process.state(), QProcess::Running);
+        SendKeyEvent(third.client(), XK_Control_L, TRUE);
+        third.key(XK_q);
+        SendKeyEvent(third.client(), XK_Control_L, FALSE);
+        QVERIFY(sim.process.waitForFinished(kDeadlineMs));
+        QCOMPARE(sim.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.process.exitCode(), 0);
     }
 
     void neverListensBeyondLoopbackWithoutPassword_data()
