@@ -40,10 +40,11 @@ bench: configure
 	  || { tail -n 30 $(BUILD)/bench-build.log; echo "build failed: see $(BUILD)/bench-build.log"; exit 1; }
 	@printf '%-10s %-34s %-36s %14s  %s\n' benchmark function case value unit
 	@for b in $(BUILD)/bin/bench_*; do \
-	  out=$$(QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 QT_LOGGING_RULES='*.debug=false' $$b -csv) \
+	  out=$$(QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 QT_LOGGING_RULES='*.debug=false' $$b -csv 2>/dev/null) \
 	    || { echo "$$b failed:"; QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 QT_LOGGING_RULES='*.debug=false' $$b | grep -A3 FAIL; exit 1; }; \
 	  printf '%s\n' "$$out" | sed -nE 's/^"([^"]*)","([^"]*)","([^"]*)",([^,]*),.*/\1\t\2\t\4\t\3/p' \
-	    | awk -F'\t' -v b="$${b##*/bench_}" '{ printf "%-10s %-34s %-36s %14s  %s\n", b, $$1, $$2, $$3, $$4 }'; \
+	    | sed -e 's/WalltimeMilliseconds/ms/' \
+	    | awk -F'\t' -v b="$${b##*/bench_}" '{ printf "%-10s %-34s %-36s %14.4g  %s\n", b, $$1, $$2, $$3, $$4 }'; \
 	done
 
 pictures: configure
