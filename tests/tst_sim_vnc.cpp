@@ -240,26 +240,34 @@ private slots:
         QTemporaryDir dir;
         const int port = freePort();
         Sim sim;
-        sim.start(QStringList() << "--vnc" << "--port" << QString::number(port) << "--zoom" << "2"
+        sim.start(QStringList() << "--vnc" << "--port" << QString::number(port) << "--zoom" << "1"
                                 << "--fresh" << "--config-dir" << dir.path() << "--shot-dir" << dir.path()
                                 << "--clock" << "2026-12-06 10:18" << "--timing");
         QVERIFY2(!sim.waitForLine("served on .* port (\\d+)").isEmpty(), qPrintable(sim.output));
         QVERIFY(sim.output.contains("phonesim: idle screen first frame "));
-        const PhoneFace face(2);
+        const PhoneFace small(1);
 
         Viewer first(port);
         Viewer second(port);
         QVERIFY(first.isConnected());
         QVERIFY(second.isConnected());
-        QCOMPARE(QSize(second.frame().size()), face.size());
+        QCOMPARE(QSize(second.frame().size()), small.size());
         // Both see the idle screen: white below the status bar.
         const auto idleShown = [&](Viewer& v) {
-            return QColor(v.screen(face).pixel(300, 140)) == QColor(Qt::white);
+            return QColor(v.screen(small).pixel(300, 140)) == QColor(Qt::white);
         };
         QVERIFY(first.waitFor([&] { return idleShown(first); }));
         QVERIFY(second.waitFor([&] { return idleShown(second); }));
-        const QImage idle = second.screen(face);
+        const QImage idle = second.screen(small);
         first.close();
+
+        // "+" zooms: the face grows, each phone pixel a crisp 2 x 2 square.
+        const PhoneFace face(2);
+        second.key(XK_plus);
+        QVERIFY(second.waitFor([&] {
+            return second.frame().size() == face.size()
+                   && second.frame().copy(face.screenRect()) == idle.scaled(face.screenRect().size());
+        }));
 
         // The face's OK key opens the page, the keyboard's Return its first popup; each time
         // the viewer's screen becomes what the phone shows, as its screenshot key writes it.

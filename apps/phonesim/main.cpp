@@ -286,7 +286,10 @@ int main(int argc, char** argv)
             out() << "  keys: see the legend under the phone (H prints it here); Ctrl+C ends\n" << flush;
             if (options.display == SimOptions::Window) {
                 const QString program = QStandardPaths::findExecutable("vncviewer");
-                if (program.isEmpty()) {
+                if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+                    out() << "phonesim: no desktop for a window (DISPLAY is not set); connect a viewer yourself\n"
+                          << flush;
+                } else if (program.isEmpty()) {
                     out() << "phonesim: no vncviewer for a window (Debian: tigervnc-viewer); connect one yourself\n"
                           << flush;
                 } else {
