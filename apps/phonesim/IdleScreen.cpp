@@ -148,8 +148,10 @@ void IdleScreen::paintEvent(QPaintEvent*)
     big.setBold(true);
     QFont small = font();
     small.setPixelSize(18);
-    const QString digits = use24 ? now.toString("hh:mm") : english.toString(now.time(), "hh:mm");
-    const QString ampm = use24 ? QString() : english.toString(now.time(), "AP");
+    // "hh" counts to 12 only beside an AM/PM mark in the same format.
+    const QString twelve = english.toString(now.time(), "hh:mm AP");
+    const QString digits = use24 ? now.toString("hh:mm") : twelve.section(' ', 0, 0);
+    const QString ampm = use24 ? QString() : twelve.section(' ', 1);
     m_clockText = ampm.isEmpty() ? digits : digits + " " + ampm;
     const int digitsWidth = QFontMetrics(big).horizontalAdvance(digits);
     const int ampmWidth = ampm.isEmpty() ? 0 : QFontMetrics(small).horizontalAdvance(ampm) + 6;

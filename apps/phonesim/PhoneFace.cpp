@@ -13,6 +13,7 @@ const int kScreenHeight = 160;
 const int kMargin = 20;
 const int kBezel = 8;
 const int kMinWidth = 640;
+const int kTop = 104;   // where the screen starts
 const int kLegendLine = 16;
 
 const QColor kBody(52, 56, 62);
@@ -70,12 +71,24 @@ void PhoneFace::layOut()
 {
     const int z = m_zoom;
     const int width = qMax(kScreenWidth * z + 2 * (kMargin + kBezel), kMinWidth);
-    m_screen = QRect((width - kScreenWidth * z) / 2, kMargin + kBezel, kScreenWidth * z, kScreenHeight * z);
+    const int cx = width / 2;
     m_keys.clear();
     const auto add = [this](const QRect& rect, const QString& label, const QString& hint, int pcKey) {
         Key key = {rect, label, hint, pcKey};
         m_keys.append(key);
     };
+
+    // The host's keys in a row on top. The screen starts well below them: TigerVNC's viewer
+    // greets with a banner 50 pixels down its window for a few seconds.
+    const struct { const char* label; const char* hint; int key; } host[] = {
+        {"Lang", "L", Qt::Key_L}, {"12/24", "T", Qt::Key_T}, {"IME", "I", Qt::Key_I},
+        {"Popups", "P", Qt::Key_P}, {"Shot", "S", Qt::Key_S}, {"Help", "H", Qt::Key_H},
+        {"Zoom", "-", Qt::Key_Minus}, {"Zoom", "+", Qt::Key_Plus},
+    };
+    for (int i = 0; i < 8; ++i)
+        add(QRect(cx - 261 + i * 66, 14, 60, 26), QString::fromLatin1(host[i].label),
+            QString::fromLatin1(host[i].hint), host[i].key);
+    m_screen = QRect((width - kScreenWidth * z) / 2, kTop, kScreenWidth * z, kScreenHeight * z);
 
     // The soft keys right under the soft-key bar's four fields (x 8, 369 wide).
     const int softY = m_screen.bottom() + 1 + kBezel + 12;
@@ -88,27 +101,18 @@ void PhoneFace::layOut()
             QString::fromLatin1(softHints[i]), softKeys[i]);
     }
 
-    // Arrows round OK in the middle, back beside them, the hot keys on the left, the host's
-    // keys on the right.
+    // The hot keys on the left, the arrows round OK, back beside them.
     const int top = softY + 36 + 16;
-    const int cx = width / 2;
-    add(QRect(cx - 22, top, 44, 36), QString(), QString(), Qt::Key_Up);
-    add(QRect(cx - 72, top + 42, 44, 36), QString(), QString(), Qt::Key_Left);
-    add(QRect(cx - 22, top + 42, 44, 36), "OK", "Enter", Qt::Key_Return);
-    add(QRect(cx + 28, top + 42, 44, 36), QString(), QString(), Qt::Key_Right);
-    add(QRect(cx - 22, top + 84, 44, 36), QString(), QString(), Qt::Key_Down);
-    add(QRect(cx + 88, top + 42, 60, 36), "Back", "Esc", Qt::Key_Escape);
     for (int i = 0; i < 10; ++i)
-        add(QRect(cx - 300 + (i % 5) * 42, top + 4 + (i / 5) * 44, 36, 36), QString("F%1").arg(i + 1),
+        add(QRect(cx - 232 + (i % 5) * 42, top + 22 + (i / 5) * 44, 36, 36), QString("F%1").arg(i + 1),
             QString::number((i + 1) % 10), Qt::Key_F1 + i);
-    const struct { const char* label; const char* hint; int key; } host[] = {
-        {"Lang", "L", Qt::Key_L}, {"12/24", "T", Qt::Key_T}, {"IME", "I", Qt::Key_I},
-        {"Popups", "P", Qt::Key_P}, {"Shot", "S", Qt::Key_S}, {"Help", "H", Qt::Key_H},
-        {"Zoom", "-", Qt::Key_Minus}, {"Zoom", "+", Qt::Key_Plus},
-    };
-    for (int i = 0; i < 8; ++i)
-        add(QRect(cx + 170 + (i % 2) * 66, top + (i / 2) * 32, 60, 26), QString::fromLatin1(host[i].label),
-            QString::fromLatin1(host[i].hint), host[i].key);
+    const int nav = cx + 84;
+    add(QRect(nav - 22, top, 44, 36), QString(), QString(), Qt::Key_Up);
+    add(QRect(nav - 72, top + 42, 44, 36), QString(), QString(), Qt::Key_Left);
+    add(QRect(nav - 22, top + 42, 44, 36), "OK", "Enter", Qt::Key_Return);
+    add(QRect(nav + 28, top + 42, 44, 36), QString(), QString(), Qt::Key_Right);
+    add(QRect(nav - 22, top + 84, 44, 36), QString(), QString(), Qt::Key_Down);
+    add(QRect(nav + 88, top + 42, 60, 36), "Back", "Esc", Qt::Key_Escape);
 
     const int legendRows = (KeyMap::legend().size() + 1) / 2;
     m_legend = QRect(kMargin, top + 126 + 16, width - 2 * kMargin, legendRows * kLegendLine);
