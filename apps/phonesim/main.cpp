@@ -281,8 +281,10 @@ int main(int argc, char** argv)
             if (display.webPort())
                 out() << "  browser:    http://" << host4 << ":" << display.webPort()
                       << "/vnc.html?host=" << host4 << "&port=" << display.port() << "&autoconnect=1&resize=off\n";
-            else
+            else if (!QDir(settings.webDir).exists())
                 out() << "  browser:    install novnc for a web page of the phone\n";
+            else
+                out() << "  browser:    none, the web port next to the VNC port is taken\n";
             out() << "  keys: see the legend under the phone (H prints it here); Ctrl+C ends\n" << flush;
             if (options.display == SimOptions::Window) {
                 const QString program = QStandardPaths::findExecutable("vncviewer");
