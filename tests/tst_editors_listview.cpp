@@ -6,6 +6,8 @@
 #include "ListViewSelectItem.h"
 #include "ListViewTimeEditItem.h"
 #include "MessageCapture.h"
+#include "TestWait.h"
+#include "TimerMark.h"
 
 #include <QApplication>
 #include <QIntValidator>
@@ -34,7 +36,7 @@ QString accepted(const QValidator* v, const QString& texts)
         if (v->validate(text, pos) == QValidator::Acceptable)
             out << text;
     }
-    return out.join(' ');
+    return out.join(" ");
 }
 
 } // namespace
@@ -58,9 +60,7 @@ class EditorsListViewTest : public QObject
     // Runs the event loop until the list's pending 1 ms checks have run (timers fire in order).
     static void settle()
     {
-        bool done = false;
-        QTimer::singleShot(5, [&done]() { done = true; });
-        QTRY_VERIFY_WITH_TIMEOUT(done, 10000);
+        QVERIFY(TimerMark(5).wait());
     }
 
     // Selects a row the way a page does and lets the 1 ms check run after the paint.
@@ -104,7 +104,7 @@ private slots:
         m_list->setGeometry(0, 0, 384, 134);
         m_screen->show();
         QApplication::setActiveWindow(m_screen);
-        QVERIFY(QTest::qWaitForWindowActive(m_screen));
+        QVERIFY(phoneWaitForActive(m_screen));
         m_list->setFocus();
     }
 

@@ -1,0 +1,43 @@
+#include "TestWait.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QWidget>
+
+#include <stdlib.h>
+
+bool phoneWaitFor(const std::function<bool()>& condition, int limitMs)
+{
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!condition()) {
+        if (elapsed.elapsed() > limitMs)
+            return false;
+        QTest::qWait(2);   // runs the event loop (and deferred deletes) in between
+    }
+    return true;
+}
+
+bool phoneWaitForSignal(QSignalSpy& spy, int limitMs)
+{
+    const int before = spy.count();
+    return phoneWaitFor([&spy, before]() { return spy.count() > before; }, limitMs);
+}
+
+bool phoneWaitForShown(QWidget* widget)
+{
+    return phoneWaitFor([widget]() { return widget->isVisible(); });
+}
+
+bool phoneWaitForActive(QWidget* widget)
+{
+    return phoneWaitFor([widget]() {
+        return widget->isVisible() && QApplication::activeWindow() == widget->window();
+    });
+}
+
+void phoneUnsetEnv(const char* name)
+{
+    unsetenv(name);
+}
