@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QSignalSpy>
 #include <QWidget>
 
@@ -28,6 +29,34 @@ bool phoneWaitForSignal(QSignalSpy& spy, int limitMs)
 bool phoneWaitForShown(QWidget* widget)
 {
     return phoneWaitFor([widget]() { return widget->isVisible(); });
+}
+
+namespace {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints;
+    explicit PaintCounter(QWidget* widget) : paints(0) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e)
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+}
+
+bool phoneWaitForPainted(QWidget* widget)
+{
+    PaintCounter counter(widget);
+    widget->update();
+    const bool painted = phoneWaitFor([widget, &counter]() {
+        return widget->isVisible() && counter.paints > 0;
+    });
+    widget->removeEventFilter(&counter);
+    return painted;
 }
 
 bool phoneWaitForActive(QWidget* widget)
