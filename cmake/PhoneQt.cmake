@@ -13,10 +13,14 @@ set_property(CACHE PHONE_QT PROPERTY STRINGS 4 5)
 
 if(PHONE_QT STREQUAL "4")
   find_package(Qt4 4.8 REQUIRED COMPONENTS QtCore QtGui QtTest)
+  # The module macros tell QTEST_MAIN to make a QApplication, as Qt 5's targets do.
   foreach(module Core Gui Test)
+    string(TOUPPER ${module} upper)
     add_library(Qt::${module} INTERFACE IMPORTED GLOBAL)
-    set_target_properties(Qt::${module} PROPERTIES INTERFACE_LINK_LIBRARIES Qt4::Qt${module})
+    set_target_properties(Qt::${module} PROPERTIES INTERFACE_LINK_LIBRARIES Qt4::Qt${module}
+      INTERFACE_COMPILE_DEFINITIONS QT_${upper}_LIB)
   endforeach()
+  set_property(TARGET Qt::Test APPEND PROPERTY INTERFACE_COMPILE_DEFINITIONS QT_TESTLIB_LIB)
   # Qt 4's widgets live in QtGui.
   add_library(Qt::Widgets INTERFACE IMPORTED GLOBAL)
   set_target_properties(Qt::Widgets PROPERTIES INTERFACE_LINK_LIBRARIES Qt4::QtGui)
@@ -25,7 +29,8 @@ if(PHONE_QT STREQUAL "4")
   find_program(PHONE_LRELEASE_EXECUTABLE NAMES lrelease-qt4 lrelease
     HINTS ${QT_BINARY_DIR} NO_CMAKE_FIND_ROOT_PATH)
   set(PHONE_QT_FULL OFF)
-  if(EXISTS ${QT_QTGUI_INCLUDE_DIR}/QWSServer)
+  # FindQt4 tells a Qt for Embedded Linux (QWS) build by its Q_WS_QWS.
+  if(Q_WS_QWS)
     set(PHONE_QT_STANDIN_QWS OFF)
   else()
     set(PHONE_QT_STANDIN_QWS ON)
