@@ -27,18 +27,7 @@ KeyDriver& KeyDriver::release(int key)
 
 KeyDriver& KeyDriver::call(const std::function<void()>& action)
 {
-    Step step;
-    step.ready = &KeyDriver::settled;
-    step.action = action;
-    m_steps.append(step);
-    return *this;
-}
-
-KeyDriver& KeyDriver::waitFor(const std::function<bool()>& condition)
-{
-    Step step;
-    step.ready = [condition] { return settled() && condition(); };
-    m_steps.append(step);
+    m_steps.append(action);
     return *this;
 }
 
@@ -106,7 +95,7 @@ void KeyDriver::next()
         return;
     if (!m_waiting.isValid())
         m_waiting.start();
-    if (!m_steps.first().ready()) {
+    if (!settled()) {
         if (m_waiting.elapsed() < kPhoneWaitLimitMs) {
             schedule(1);   // poll: the state comes with later events
             return;
@@ -120,11 +109,10 @@ void KeyDriver::next()
                  focus ? focus->metaObject()->className() : "none");
     }
     m_waiting.invalidate();
-    Step step = m_steps.takeFirst();
+    const std::function<void()> action = m_steps.takeFirst();
     // Scheduled first: the action may enter a nested event loop (a popup's exec()) that only
     // the following steps can end.
     if (!m_steps.isEmpty())
         schedule(0);
-    if (step.action)
-        step.action();
+    action();
 }

@@ -14,7 +14,7 @@ class QWidget;
 // settled: when a modal widget (a popup, a page run with exec()) is up, it is the active
 // window and the focus is inside it. So a key after the one that opens a popup goes to the
 // popup's list, however long the popup takes to come up. A step may also be a check or an
-// action run at that point, or a wait for a state of the test's own.
+// action run at that point.
 class KeyDriver : public QObject
 {
     Q_OBJECT
@@ -26,8 +26,6 @@ public:
     KeyDriver& press(int key);
     KeyDriver& release(int key);
     KeyDriver& call(const std::function<void()>& action);
-    // The next step also waits until the condition holds.
-    KeyDriver& waitFor(const std::function<bool()>& condition);
     void start();
 
     int pending() const;
@@ -43,12 +41,8 @@ private slots:
     void next();
 
 private:
-    struct Step {
-        std::function<bool()> ready;
-        std::function<void()> action;
-    };
     void schedule(int ms);
-    QList<Step> m_steps;
+    QList<std::function<void()> > m_steps;
     QElapsedTimer m_waiting;
 };
 

@@ -26,11 +26,6 @@ bool phoneWaitForSignal(QSignalSpy& spy, int limitMs)
     return phoneWaitFor([&spy, before]() { return spy.count() > before; }, limitMs);
 }
 
-bool phoneWaitForShown(QWidget* widget)
-{
-    return phoneWaitFor([widget]() { return widget->isVisible(); });
-}
-
 namespace {
 
 class PaintCounter : public QObject

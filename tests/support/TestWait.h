@@ -15,7 +15,6 @@ const int kPhoneWaitLimitMs = 30000;
 bool phoneWaitFor(const std::function<bool()>& condition, int limitMs = kPhoneWaitLimitMs);
 // One more emission than the spy holds now.
 bool phoneWaitForSignal(QSignalSpy& spy, int limitMs = kPhoneWaitLimitMs);
-bool phoneWaitForShown(QWidget* widget);
 // The widget is on screen and has painted (a paint asked for now has arrived).
 bool phoneWaitForPainted(QWidget* widget);
 // The widget's window is the active window.
