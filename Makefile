@@ -2,13 +2,17 @@
 # the tests, "make bench" the benchmarks, "make pictures" renders the documentation's
 # pictures, "make fuzz" runs the fuzz targets for FUZZ_SECONDS each. Each installs the Debian
 # packages it lacks first.
+# "make armhf" cross-builds for the phone's 32-bit ARM, "make test-armhf" runs the suites
+# under qemu-arm-static, each fenced into its own PID namespace (tools/armhf-run).
 BUILD ?= build
+ARMHF_BUILD ?= build-armhf
+ARMHF_SYSROOT ?= $(ARMHF_BUILD)-sysroot
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test bench pictures fuzz clean
+.PHONY: all deps configure build run test bench pictures fuzz clean armhf test-armhf
 
 all: build
 
@@ -53,10 +57,20 @@ bench: configure
 pictures: configure
 	cmake --build $(BUILD) -j $(JOBS) --target pictures
 
+armhf:
+	@./tools/install-deps armhf
+	./tools/armhf-sysroot $(ARMHF_SYSROOT)
+	cmake -S . -B $(ARMHF_BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-armhf.cmake \
+	  -DPHONE_ARMHF_SYSROOT=$(abspath $(ARMHF_SYSROOT)) $(CMAKE_FLAGS)
+	cmake --build $(ARMHF_BUILD) -j $(JOBS)
+
+test-armhf: armhf
+	cd $(ARMHF_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 fuzz: deps
 	cmake -S tests/fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	./tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ARMHF_BUILD) $(FUZZ_BUILD)

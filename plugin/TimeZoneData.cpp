@@ -17,7 +17,9 @@ TimeZoneData* TimeZoneData::fromLine(const QString& line)
 TimeZoneData* TimeZoneData::fromLine(const QStringRef& line)
 {
     TimeZoneData* record = new TimeZoneData;
-    const QString separator = QStringLiteral("  ");
+    const QString& text = *line.string();
+    const QString separator = QLatin1String("  ");
+    const int start = line.position();
     const int length = line.size();
     int field = 0;
     int from = 0;
@@ -26,25 +28,31 @@ TimeZoneData* TimeZoneData::fromLine(const QStringRef& line)
         int to = line.indexOf(separator, from);
         if (to < 0)
             to = length;
-        const QStringRef piece = line.mid(from, to - from).trimmed();
+        int begin = from;
+        int end = to;
+        while (begin < end && text.at(start + begin).isSpace())
+            ++begin;
+        while (end > begin && text.at(start + end - 1).isSpace())
+            --end;
         from = to + separator.size();
-        if (piece.isEmpty())
+        if (begin == end)
             continue;
+        const QString piece = text.mid(start + begin, end - begin);
         switch (++field) {
-        case 1: record->field1 = piece.toString(); break;
-        case 2: record->field2 = piece.toString(); break;
+        case 1: record->field1 = piece; break;
+        case 2: record->field2 = piece; break;
         case 3: {
             const int slash = piece.indexOf(QLatin1Char('/'));
             if (slash < 0) {
-                record->region = piece.toString();
+                record->region = piece;
             } else {
-                record->region = piece.left(slash).toString();
-                record->city = piece.mid(slash + 1).toString();
+                record->region = piece.left(slash);
+                record->city = piece.mid(slash + 1);
             }
             break;
         }
-        case 4: record->field4 = piece.toString(); break;
-        case 5: record->field5 = piece.toString(); break;
+        case 4: record->field4 = piece; break;
+        case 5: record->field5 = piece; break;
         }
     }
     return record;
@@ -55,7 +63,7 @@ QString TimeZoneData::tablePath()
     const QByteArray overridden = qgetenv("PHONE_TIMEZONE_TAB");
     if (!overridden.isEmpty())
         return QString::fromLocal8Bit(overridden);
-    return QStringLiteral("/etc/configs/phone/timezone.tab");
+    return QLatin1String("/etc/configs/phone/timezone.tab");
 }
 
 void TimeZoneData::load(const QString& path, QList<TimeZoneData*>& records,
@@ -134,21 +142,9 @@ void TimeZoneData::parse(const QByteArray& content, QList<TimeZoneData*>& record
     }
     QList<QString> sorted = groups.keys();
     std::sort(sorted.begin(), sorted.end());
-#if QT_VERSION >= 0x050100
-    const bool emptyIndex = regionIndex.isEmpty();
-#endif
+    // insertMulti puts each entry before the earlier ones of its key.
     for (int r = 0; r < sorted.size(); ++r) {
         const QVector<int> indices = groups.value(sorted.at(r));
-#if QT_VERSION >= 0x050100
-        // Into an empty map, region by region in ascending order, each entry goes next to the
-        // previous one: no search per line.
-        if (emptyIndex) {
-            QMap<QString, int>::iterator at = regionIndex.insertMulti(regionIndex.constEnd(), sorted.at(r), indices.first());
-            for (int k = 1; k < indices.size(); ++k)
-                at = regionIndex.insertMulti(at, sorted.at(r), indices.at(k));
-            continue;
-        }
-#endif
         for (int k = 0; k < indices.size(); ++k)
             regionIndex.insertMulti(sorted.at(r), indices.at(k));
     }

@@ -1,12 +1,12 @@
 // The toolkit's INI file: read as QSettings reads, one key's line written in place, the file
 // replaced so that no kill tears it and every reader of the process sees the new value.
 #include "IniFile.h"
+#include "TestDir.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <signal.h>
@@ -18,7 +18,7 @@ class IniFileTest : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
+    TestDir m_dir;
 
     QString write(const QByteArray& content)
     {

@@ -1,9 +1,10 @@
 // The time-zone table: the line rule, the region index and the per-region city lists.
 #include "FifoGuard.h"
 #include "MessageCapture.h"
+#include "TestDir.h"
+#include "TestWait.h"
 #include "TimeZoneData.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 class TimeZoneTableTest : public QObject
@@ -21,7 +22,7 @@ class TimeZoneTableTest : public QObject
         }
     };
 
-    QTemporaryDir m_dir;
+    TestDir m_dir;
 
     QString write(const QByteArray& content)
     {
@@ -215,7 +216,7 @@ private slots:
     {
         qputenv("PHONE_TIMEZONE_TAB", "/tmp/elsewhere.tab");
         QCOMPARE(TimeZoneData::tablePath(), QString("/tmp/elsewhere.tab"));
-        qunsetenv("PHONE_TIMEZONE_TAB");
+        phoneUnsetEnv("PHONE_TIMEZONE_TAB");
         QCOMPARE(TimeZoneData::tablePath(), QString("/etc/configs/phone/timezone.tab"));
     }
 };

@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "IniDocument.h"
+#include "PhoneQt.h"
 #include "RegularFile.h"
 
 #include <QDataStream>
@@ -126,15 +127,9 @@ bool variantText(const QVariant& v, QString* text)
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     const char* spec = "@Variant(";
-#if QT_VERSION >= 0x050600
-    if (v.type() == QVariant::DateTime) {
-        stream.setVersion(QDataStream::Qt_5_6);
-        spec = "@DateTime(";
-    } else
-#endif
-    {
-        stream.setVersion(QDataStream::Qt_4_0);
-    }
+    stream.setVersion(QDataStream::Qt_4_0);
+    if (v.type() == QVariant::DateTime)
+        spec = phoneSettingsDateTime(stream);
     stream << v;
     if (stream.status() != QDataStream::Ok)
         return false;
