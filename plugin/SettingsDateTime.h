@@ -8,8 +8,8 @@
 #include <QMap>
 #include <QString>
 
+class IniFile;
 class ListView;
-class QSettings;
 class TimeZoneData;
 
 // The phone's time-zone settings page: how the zone is set ("Default" or "User") and, in the
@@ -19,7 +19,10 @@ class SettingsDateTime : public BaseWidget, public BaseAppInterface
 {
     Q_OBJECT
     Q_INTERFACES(BaseAppInterface)
+#if QT_VERSION >= 0x050000
+    // Qt 5's plug-in export; Qt 4 exports with Q_EXPORT_PLUGIN2 (PluginExport.cpp).
     Q_PLUGIN_METADATA(IID "com.rarezodero.Plugin.BaseAppInterface/1.0")
+#endif
 
 public:
     explicit SettingsDateTime(QWidget* parent = 0);
@@ -52,8 +55,13 @@ private:
     void retranslateUi();
 
     QString configPath() const;
+    // Sets the rows from the settings in file.
+    void showSetting(const IniFile& file);
     // Stores one key, flushes it to storage, lets the host apply the zone and tells "idle".
-    void commitSetting(QSettings& settings, const QString& key, const QVariant& value, bool modeChanged);
+    // When the file cannot be written: one diagnostic line, the rows show what is stored, a
+    // popup says so, and nothing is applied or announced; returns false.
+    bool commitSetting(const QString& key, const QVariant& value, bool modeChanged);
+    void showNotSaved();
     // Runs a selection popup over texts with current checked; returns the accepted index or -1.
     int choose(int kind, const QList<QString>& texts, const QString& current, bool showNext);
 

@@ -1,9 +1,11 @@
 #include "TimeZoneData.h"
 
-#include <QFile>
+#include "RegularFile.h"
+
+#include <QDebug>
 #include <QHash>
+#include <QTextCodec>
 #include <QVector>
-#include <QTextStream>
 
 #include <algorithm>
 
@@ -15,7 +17,9 @@ TimeZoneData* TimeZoneData::fromLine(const QString& line)
 TimeZoneData* TimeZoneData::fromLine(const QStringRef& line)
 {
     TimeZoneData* record = new TimeZoneData;
-    const QString separator = QStringLiteral("  ");
+    const QString& text = *line.string();
+    const QString separator = QLatin1String("  ");
+    const int start = line.position();
     const int length = line.size();
     int field = 0;
     int from = 0;
@@ -24,25 +28,31 @@ TimeZoneData* TimeZoneData::fromLine(const QStringRef& line)
         int to = line.indexOf(separator, from);
         if (to < 0)
             to = length;
-        const QStringRef piece = line.mid(from, to - from).trimmed();
+        int begin = from;
+        int end = to;
+        while (begin < end && text.at(start + begin).isSpace())
+            ++begin;
+        while (end > begin && text.at(start + end - 1).isSpace())
+            --end;
         from = to + separator.size();
-        if (piece.isEmpty())
+        if (begin == end)
             continue;
+        const QString piece = text.mid(start + begin, end - begin);
         switch (++field) {
-        case 1: record->field1 = piece.toString(); break;
-        case 2: record->field2 = piece.toString(); break;
+        case 1: record->field1 = piece; break;
+        case 2: record->field2 = piece; break;
         case 3: {
             const int slash = piece.indexOf(QLatin1Char('/'));
             if (slash < 0) {
-                record->region = piece.toString();
+                record->region = piece;
             } else {
-                record->region = piece.left(slash).toString();
-                record->city = piece.mid(slash + 1).toString();
+                record->region = piece.left(slash);
+                record->city = piece.mid(slash + 1);
             }
             break;
         }
-        case 4: record->field4 = piece.toString(); break;
-        case 5: record->field5 = piece.toString(); break;
+        case 4: record->field4 = piece; break;
+        case 5: record->field5 = piece; break;
         }
     }
     return record;
@@ -53,32 +63,75 @@ QString TimeZoneData::tablePath()
     const QByteArray overridden = qgetenv("PHONE_TIMEZONE_TAB");
     if (!overridden.isEmpty())
         return QString::fromLocal8Bit(overridden);
-    return QStringLiteral("/etc/configs/phone/timezone.tab");
+    return QLatin1String("/etc/configs/phone/timezone.tab");
 }
 
 void TimeZoneData::load(const QString& path, QList<TimeZoneData*>& records,
                         QMap<QString, int>& regionIndex, QList<QString>& regions)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        // Decoded once, then cut into lines in place: no string per line.
-        QTextStream in(&file);
-        const QString text = in.readAll();
-        file.close();
-        for (int from = 0; from < text.size();) {
-            int end = text.indexOf(QLatin1Char('\n'), from);
+    QByteArray content;
+    QString error;
+    if (RegularFile::read(path, MaxTableSize, &content, &error) == RegularFile::Refused)
+        qWarning() << "TimeZoneData::load unreadable:" << path << error;
+    parse(content, records, regionIndex, regions);
+}
+
+namespace {
+
+// Appends a record per line of text, each line ending at LF, CR or CRLF.
+void appendLines(const QString& text, QList<TimeZoneData*>& records)
+{
+    const bool plain = !text.contains(QLatin1Char('\r'));
+    for (int from = 0; from < text.size();) {
+        int end = from;
+        if (plain) {
+            end = text.indexOf(QLatin1Char('\n'), from);
             if (end < 0)
                 end = text.size();
-            records.append(fromLine(text.midRef(from, end - from)));
+        } else {
+            while (end < text.size() && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+                ++end;
+        }
+        records.append(TimeZoneData::fromLine(text.midRef(from, end - from)));
+        from = end + 1;
+        if (end + 1 < text.size() && text.at(end) == QLatin1Char('\r') && text.at(end + 1) == QLatin1Char('\n'))
+            ++from;
+    }
+}
+
+} // namespace
+
+void TimeZoneData::parse(const QByteArray& content, QList<TimeZoneData*>& records,
+                         QMap<QString, int>& regionIndex, QList<QString>& regions)
+{
+    const int first = records.size();
+    // Decoded at once when all of it is UTF-8 (the usual case), else line by line.
+    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
+    QTextCodec::ConverterState whole;
+    const QString text = utf8->toUnicode(content.constData(), content.size(), &whole);
+    // A sequence cut off at the end counts as invalid too (Qt keeps it for a next chunk).
+    if (whole.invalidChars == 0 && whole.remainingChars == 0) {
+        appendLines(text, records);
+    } else {
+        for (int from = 0; from < content.size();) {
+            int end = from;
+            while (end < content.size() && content.at(end) != '\n' && content.at(end) != '\r')
+                ++end;
+            QTextCodec::ConverterState state(from == 0 ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader);
+            QString line = utf8->toUnicode(content.constData() + from, end - from, &state);
+            if (state.invalidChars != 0 || state.remainingChars != 0)
+                line = QString::fromLatin1(content.constData() + from, end - from);
+            records.append(fromLine(line));
             from = end + 1;
+            if (end + 1 < content.size() && content.at(end) == '\r' && content.at(end + 1) == '\n')
+                ++from;
         }
     }
 
-    // Group first, then fill the map region by region in ascending order, each entry
-    // appended at its end: linear in the number of lines instead of a search per line.
+    // Group the new records first, then fill the map region by region in ascending order.
     QHash<QString, QVector<int> > groups;
     groups.reserve(64);
-    for (int i = 0; i < records.size(); ++i) {
+    for (int i = first; i < records.size(); ++i) {
         QString& region = records.at(i)->region;
         QHash<QString, QVector<int> >::iterator group = groups.find(region);
         if (group == groups.end())
@@ -89,20 +142,16 @@ void TimeZoneData::load(const QString& path, QList<TimeZoneData*>& records,
     }
     QList<QString> sorted = groups.keys();
     std::sort(sorted.begin(), sorted.end());
-    if (!regionIndex.isEmpty()) {   // a map that already held entries: plain inserts
-        for (const QString& region : sorted)
-            for (int i : groups.value(region))
-                regionIndex.insertMulti(region, i);
-        regions = regionIndex.uniqueKeys();
-        return;
+    // insertMulti puts each entry before the earlier ones of its key.
+    for (int r = 0; r < sorted.size(); ++r) {
+        const QVector<int> indices = groups.value(sorted.at(r));
+        for (int k = 0; k < indices.size(); ++k)
+            regionIndex.insertMulti(sorted.at(r), indices.at(k));
     }
-    for (const QString& region : sorted) {
-        const QVector<int> indices = groups.value(region);
-        // A region's first entry goes after every key so far; each further one goes just
-        // before the previous entry of its region (QMap's hint refuses an equal key at the end).
-        QMap<QString, int>::iterator at = regionIndex.insertMulti(regionIndex.constEnd(), region, indices.first());
-        for (int k = 1; k < indices.size(); ++k)
-            at = regionIndex.insertMulti(at, region, indices.at(k));
+    if (!regions.isEmpty()) {
+        sorted += regions;
+        std::sort(sorted.begin(), sorted.end());
+        sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     }
     regions = sorted;
 }

@@ -5,15 +5,20 @@
 #include "ImageButton.h"
 #include "KeyDriver.h"
 #include "ListViewRadioItem.h"
+#include "MessageCapture.h"
 #include "PageFixture.h"
 #include "SelectPopup.h"
 #include "SelectPopupListView.h"
 #include "TestHost.h"
+#include "TestWait.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QSettings>
+#include <QDir>
 #include <QTest>
+
+#include <signal.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -67,7 +72,7 @@ class PageFlowTest : public QObject
     // Runs the page with the given keys, then closes it with Escape; fails if a step was left.
     void run(PageFixture& f, KeyDriver& keys)
     {
-        keys.key(Qt::Key_Escape, 30);
+        keys.key(Qt::Key_Escape);
         keys.start();
         QVERIFY(f.app()->start(0, 0));
         QVERIFY2(keys.finished(), "the page closed before the key script ended");
@@ -85,7 +90,7 @@ private slots:
     void cleanup()
     {
         if (m_savedTz.isEmpty())
-            qunsetenv("TZ");
+            phoneUnsetEnv("TZ");
         else
             qputenv("TZ", m_savedTz);
     }
@@ -102,7 +107,7 @@ private slots:
         bool nextVisible = false;
 
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50)
+        keys.key(Qt::Key_Down)
             .key(Qt::Key_Return)
             .call([&] {
                 SelectPopup* popup = openPopup();
@@ -111,14 +116,14 @@ private slots:
                 selectedSeen = popup->listView()->selectedIdx();
                 cancelText = popup->cancelButton()->text();
                 nextVisible = popup->nextButton()->isVisible();
-            }, 50)
+            })
             .key(Qt::Key_Down)
             .key(Qt::Key_Return)
             .call([&] {
                 QVERIFY(!openPopup());
                 QCOMPARE(f.value(1), QString("Europe"));
                 QCOMPARE(f.value(2), QString("Amsterdam"));
-            }, 50);
+            });
         run(f, keys);
 
         QCOMPARE(rowsSeen, QStringList({"America", "Asia", "Europe"}));
@@ -149,11 +154,11 @@ private slots:
         IdleRecorder idle(f.host());
         QStringList rowsSeen;
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Down)
+        keys.key(Qt::Key_Down).key(Qt::Key_Down)
             .key(Qt::Key_Right)                         // Right opens a select row too
-            .call([&] { rowsSeen = popupRows(openPopup()); }, 50)
+            .call([&] { rowsSeen = popupRows(openPopup()); })
             .key(Qt::Key_Down)
-            .key(Qt::Key_Return, 30);
+            .key(Qt::Key_Return);
         run(f, keys);
         QCOMPARE(rowsSeen, QStringList({"Amsterdam", "Paris"}));
         QCOMPARE(f.value(2), QString("Paris"));
@@ -170,13 +175,13 @@ private slots:
         QStringList rowsSeen;
         QList<bool> checkedSeen;
         KeyDriver keys;
-        keys.key(Qt::Key_Return, 50)
+        keys.key(Qt::Key_Return)
             .call([&] {
                 SelectPopup* popup = openPopup();
                 QVERIFY(popup);
                 nextHidden = !popup->nextButton()->isVisible();
                 rowsSeen = popupRows(popup, &checkedSeen);
-            }, 50)
+            })
             .key(Qt::Key_Down)
             .key(Qt::Key_Return)
             .call([&] {
@@ -184,7 +189,7 @@ private slots:
                 QCOMPARE(f.value(0), QString("User"));
                 QCOMPARE(f.value(1), QString("Asia"));
                 QCOMPARE(f.value(2), QString("Tokyo"));
-            }, 50);
+            });
         run(f, keys);
         QVERIFY(nextHidden);
         QCOMPARE(rowsSeen, QStringList({"Default", "User"}));
@@ -197,8 +202,8 @@ private slots:
         // And back: rows 2 and 1 go, the stored user zone stays.
         f.host()->setValue("phone_info.conf", "NTP_Serv/User_TimeZone", "Europe/Paris");
         KeyDriver back;
-        back.key(Qt::Key_Return, 50).key(Qt::Key_Up, 50).key(Qt::Key_Return)
-            .call([&] { QCOMPARE(f.rows(), 1); QCOMPARE(f.value(0), QString("Default")); }, 50);
+        back.key(Qt::Key_Return).key(Qt::Key_Up).key(Qt::Key_Return)
+            .call([&] { QCOMPARE(f.rows(), 1); QCOMPARE(f.value(0), QString("Default")); });
         run(f, back);
         QCOMPARE(f.host()->value("phone_info.conf", "NTP_Serv/User_Set").toInt(), 0);
         QCOMPARE(f.host()->value("phone_info.conf", "NTP_Serv/User_TimeZone").toString(), QString("Europe/Paris"));
@@ -214,21 +219,21 @@ private slots:
         // The same region: nothing written, nothing sent.
         const QByteArray before = f.host()->readFile("phone_info.conf");
         KeyDriver region;
-        region.key(Qt::Key_Down, 50).key(Qt::Key_Return).key(Qt::Key_Return, 50);
+        region.key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Return);
         run(f, region);
         QCOMPARE(f.host()->readFile("phone_info.conf"), before);
         QVERIFY(idle.commands.isEmpty());
 
         // The same city: written again and announced.
         KeyDriver city;
-        city.key(Qt::Key_Down, 50).key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Return, 50);
+        city.key(Qt::Key_Down).key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Return);
         run(f, city);
         QCOMPARE(idle.commands, QStringList({"changedTimezone()"}));
         QCOMPARE(f.host()->value("phone_info.conf", "NTP_Serv/User_TimeZone").toString(), QString("Europe/Paris"));
 
         // The same mode: written, reloaded and announced.
         KeyDriver mode;
-        mode.key(Qt::Key_Return, 50).key(Qt::Key_Return, 50);
+        mode.key(Qt::Key_Return).key(Qt::Key_Return);
         run(f, mode);
         QCOMPARE(idle.commands.size(), 2);
         QCOMPARE(f.rows(), 3);
@@ -251,7 +256,7 @@ private slots:
         const QByteArray before = f.host()->readFile("phone_info.conf");
         bool stillOpenAfterUnknown = false;
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Return).key(Qt::Key_Down, 50)
+        keys.key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Down)
             .call([&] {
                 f.host()->core()->broadcast("somethingElse()");
                 stillOpenAfterUnknown = openPopup() != 0;
@@ -262,7 +267,7 @@ private slots:
             keys.key(Qt::Key_Context4);
         else
             keys.call([&] { f.host()->core()->broadcast("closeSelectPopup()"); });
-        keys.call([&] { QVERIFY(!openPopup()); }, 50);
+        keys.call([&] { QVERIFY(!openPopup()); });
         run(f, keys);
         QVERIFY(stillOpenAfterUnknown);
         QCOMPARE(f.value(1), QString("Asia"));
@@ -278,10 +283,10 @@ private slots:
         IdleRecorder idle(f.host());
         bool popupSeen = false;
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Return)
-            .call([&] { popupSeen |= openPopup() != 0; }, 50)
+        keys.key(Qt::Key_Down).key(Qt::Key_Return)
+            .call([&] { popupSeen |= openPopup() != 0; })
             .key(Qt::Key_Down).key(Qt::Key_Return)
-            .call([&] { popupSeen |= openPopup() != 0; }, 50);
+            .call([&] { popupSeen |= openPopup() != 0; });
         run(f, keys);
         QVERIFY(!popupSeen);
         QVERIFY(idle.commands.isEmpty());
@@ -296,52 +301,112 @@ private slots:
         QList<bool> checked;
         bool cityPopup = false;
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Return)
-            .call([&] { popupRows(openPopup(), &checked); }, 50)
+        keys.key(Qt::Key_Down).key(Qt::Key_Return)
+            .call([&] { popupRows(openPopup(), &checked); })
             .key(Qt::Key_Escape)
-            .key(Qt::Key_Down, 50).key(Qt::Key_Return)
-            .call([&] { cityPopup = openPopup() != 0; }, 50);
+            .key(Qt::Key_Down).key(Qt::Key_Return)
+            .call([&] { cityPopup = openPopup() != 0; });
         run(f, keys);
         QCOMPARE(checked, QList<bool>({false, false, false}));
         QVERIFY(!cityPopup);
         QVERIFY(idle.commands.isEmpty());
     }
 
-    void aWriteKeepsEverythingElse()
+    // Other programs' keys keep every byte: OK on the mode row, Down to "User", OK.
+    void hostileFilesKeepEveryOtherByte_data()
     {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray shared("; phone\n[SIP]\nPassword=p@ss;word#1\nPath=C:\\phone\\ring.wav\nKey With Space=yes\n"
+                                "Codecs=G711U,G711A,G722\nUtf8=M\xc3\xbcller\n# hash\n\n");
+        QTest::newRow("other programs' keys") << shared + "[NTP_Serv]\nUser_Set=0\nUser_TimeZone=Europe/Paris\n"
+                                              << shared + "[NTP_Serv]\nUser_Set=1\nUser_TimeZone=Europe/Paris\n";
+        const QByteArray crlf("Top=1\r\n[NTP_Serv]\r\nUser_Set=0\r\n[SIP]\r\nA=1\r\n[NTP_Serv]\r\nUser_Set=0\r\nUser_TimeZone=Asia/Tokyo");
+        QTest::newRow("CRLF, no final line end, duplicates, a key outside any group")
+            << crlf << QByteArray(crlf).replace(crlf.lastIndexOf("User_Set=0"), 10, "User_Set=1");
+        const QByteArray big = "[Big]\nBlob=" + QByteArray(1024 * 1024, 'x') + "\n";
+        QTest::newRow("a 1 MB value, no group of the page") << big << big + "\n[NTP_Serv]\nUser_Set=1\n";
+    }
+
+    void hostileFilesKeepEveryOtherByte()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
         PageFixture f;
-        // A realistic configuration: many groups and keys besides the page's own.
-        QByteArray conf;
-        const QStringList groups = {"General", "SIP_Account1", "SIP_Account2", "Network", "LDAP",
-                                    "Audio", "Display", "Provisioning", "Codec", "VLAN"};
-        for (const QString& group : groups) {
-            conf += "[" + group.toLatin1() + "]\n";
-            for (int k = 0; k < 30; ++k)
-                conf += QString("Key%1=%2 value %1\n").arg(k).arg(group).toUtf8();
-            conf += "Server=10.0.0.1\nPort=5060\nEnabled=true\nName=\"Front desk\"\n";
-        }
-        conf += "[NTP_Serv]\nUser_Set=1\nUser_TimeZone=Europe/Paris\nZoneInfo=Asia/Seoul\nServer=pool.ntp.org\nInterval=3600\n";
-        f.host()->writeFile("phone_info.conf", conf);
-        QMap<QString, QVariant> before;
-        {
-            QSettings s(f.host()->path("phone_info.conf"), QSettings::IniFormat);
-            for (const QString& key : s.allKeys())
-                before.insert(key, s.value(key));
-        }
-        QVERIFY(before.size() > 300);
-
+        f.host()->writeFile("phone_info.conf", before);
+        IdleRecorder idle(f.host());
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Up, 50).key(Qt::Key_Return, 30);
+        keys.key(Qt::Key_Return).key(Qt::Key_Down).key(Qt::Key_Return).call([&] { QCOMPARE(f.rows(), 3); });
         run(f, keys);
+        QCOMPARE(f.host()->readFile("phone_info.conf"), after);
+        QCOMPARE(idle.commands, QStringList({"changedTimezone()"}));
+    }
 
-        QSettings after(f.host()->path("phone_info.conf"), QSettings::IniFormat);
-        QCOMPARE(after.allKeys().size(), before.size());
-        for (auto it = before.constBegin(); it != before.constEnd(); ++it) {
-            if (it.key() == "NTP_Serv/User_TimeZone")
-                QCOMPARE(after.value(it.key()).toString(), QString("Europe/Amsterdam"));
-            else
-                QCOMPARE(after.value(it.key()), it.value());
-        }
+    // A write that fails leaves the file, shows what is stored and says so; nothing is applied.
+    void failedWriteLeavesFileAndScreenHonest_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only file") << "file" << "read-only file";
+        QTest::newRow("read-only directory") << "directory" << "read-only directory";
+        QTest::newRow("full disk") << "disk" << "cannot write: File too large";
+    }
+
+    void failedWriteLeavesFileAndScreenHonest()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, reason);
+        PageFixture f;
+        const QByteArray stored("[NTP_Serv]\nUser_Set=1\nUser_TimeZone=Europe/Paris\n");
+        f.host()->writeFile("phone_info.conf", stored);
+        const QString path = f.host()->path("phone_info.conf");
+        IdleRecorder idle(f.host());
+        if (how == "file")
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        if (how == "directory")
+            QVERIFY(QFile::setPermissions(f.host()->dir(), QFile::ReadOwner | QFile::ExeOwner));
+        // A file-size limit below the file's size fails the write as a full disk would.
+        struct rlimit oldLimit;
+        getrlimit(RLIMIT_FSIZE, &oldLimit);
+        void (*oldHandler)(int) = signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = oldLimit;
+        small.rlim_cur = 16;
+        if (how == "disk")
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+        QStringList popupRows;
+        QString okText;
+        QStringList rowsUnderPopup;
+        MessageCapture capture;
+        KeyDriver keys;
+        keys.key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Up).key(Qt::Key_Return)
+            .call([&] {
+                SelectPopup* popup = openPopup();
+                QVERIFY(popup);
+                for (int i = 0; i < popup->listView()->itemSize(); ++i)
+                    popupRows << popup->listView()->item(i)->text();
+                okText = popup->okButton()->isVisible() ? popup->okButton()->text() : QString();
+                rowsUnderPopup << f.value(1) << f.value(2);
+            })
+            .key(Qt::Key_Return)
+            .call([&] { QVERIFY(!openPopup()); });
+        run(f, keys);
+        setrlimit(RLIMIT_FSIZE, &oldLimit);
+        signal(SIGXFSZ, oldHandler);
+        QFile::setPermissions(f.host()->dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(popupRows, QStringList("Not saved"));
+        QCOMPARE(okText, QString("OK"));
+        QCOMPARE(rowsUnderPopup, QStringList({"Europe", "Paris"}));
+        QCOMPARE(f.value(1), QString("Europe"));
+        QCOMPARE(capture.linesStartingWith("SettingsDateTime::commitSetting"),
+                 QStringList(QString("SettingsDateTime::commitSetting not saved: \"NTP_Serv/User_TimeZone\" \"%1\" \"%2\"")
+                                 .arg(path, reason)));
+        QVERIFY(capture.linesStartingWith("Core::").isEmpty());
+        QCOMPARE(f.host()->readFile("phone_info.conf"), stored);
+        QCOMPARE(QDir(f.host()->dir()).entryList(QDir::Hidden | QDir::Files), QStringList("phone_info.conf"));
+        QVERIFY(idle.commands.isEmpty());
+        QVERIFY(f.host()->core()->appliedTimeZone().isEmpty());
     }
 };
 

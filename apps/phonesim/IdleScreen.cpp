@@ -1,12 +1,12 @@
 #include "IdleScreen.h"
 
 #include "Core.h"
+#include "IniFile.h"
 #include "Status.h"
 
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
-#include <QSettings>
 #include <QtDebug>
 
 namespace {
@@ -30,6 +30,7 @@ QString utcOffset(const QDateTime& now)
 IdleScreen::IdleScreen(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
       BaseAppInterface("idle", parent),
+      m_pageCount(1),
       m_okPressed(false),
       m_painted(false),
       m_refreshCount(0)
@@ -70,6 +71,12 @@ void IdleScreen::receiveMsg(const QString& command, const QByteArray&)
             setupStatus();
         update();
     }
+}
+
+void IdleScreen::setPageCount(int count)
+{
+    m_pageCount = count;
+    update();
 }
 
 QString IdleScreen::zone() const
@@ -141,8 +148,10 @@ void IdleScreen::paintEvent(QPaintEvent*)
     big.setBold(true);
     QFont small = font();
     small.setPixelSize(18);
-    const QString digits = use24 ? now.toString("hh:mm") : english.toString(now.time(), "hh:mm");
-    const QString ampm = use24 ? QString() : english.toString(now.time(), "AP");
+    // "hh" counts to 12 only beside an AM/PM mark in the same format.
+    const QString twelve = english.toString(now.time(), "hh:mm AP");
+    const QString digits = use24 ? now.toString("hh:mm") : twelve.section(' ', 0, 0);
+    const QString ampm = use24 ? QString() : twelve.section(' ', 1);
     m_clockText = ampm.isEmpty() ? digits : digits + " " + ampm;
     const int digitsWidth = QFontMetrics(big).horizontalAdvance(digits);
     const int ampmWidth = ampm.isEmpty() ? 0 : QFontMetrics(small).horizontalAdvance(ampm) + 6;
@@ -170,7 +179,8 @@ void IdleScreen::paintEvent(QPaintEvent*)
     QFont hint = font();
     hint.setPixelSize(15);
     p.setFont(hint);
-    p.drawText(QRect(0, 110, width(), 24), Qt::AlignCenter, tr("OK: Time zone settings"));
+    p.drawText(QRect(0, 110, width(), 24), Qt::AlignCenter,
+               m_pageCount > 1 ? tr("OK: %1 settings pages").arg(m_pageCount) : tr("OK: Time zone settings"));
 
     if (!m_painted) {
         m_painted = true;
@@ -190,8 +200,7 @@ void IdleScreen::refresh()
     m_mode = tr("Default");
     const QString path = theCore ? theCore->sipConfigFileName("phone_info.conf") : QString();
     if (!path.isEmpty()) {
-        QSettings settings(path, QSettings::IniFormat);
-        if (settings.value("NTP_Serv/User_Set", 0).toInt() != 0)
+        if (IniFile(path).value("NTP_Serv/User_Set", 0).toInt() != 0)
             m_mode = tr("User");
     }
 }
@@ -205,7 +214,7 @@ void IdleScreen::setupStatus()
     const QString path = theCore->sipConfigFileName("phone_info.conf");
     if (!path.isEmpty()) {
         // The line's number and name, as a phone shows its account at rest.
-        QSettings settings(path, QSettings::IniFormat);
+        const IniFile settings(path);
         const QString number = settings.value("SIP_Account1/User_ID").toString();
         const QString name = settings.value("SIP_Account1/Display_Name").toString();
         if (!number.isEmpty())

@@ -1,5 +1,6 @@
 #include "TitleLabel.h"
 
+#include "PhoneQt.h"
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
@@ -72,11 +73,11 @@ void TitleLabel::paintEvent(QPaintEvent*)
 
     const QFontMetrics metrics(painter.font());
     painter.setPen(m_titleColor);
-    int textWidth = metrics.horizontalAdvance(shown);
+    int textWidth = phoneTextWidth(metrics, shown);
     const bool twoLevels = m_levels.size() > 1;
     if (twoLevels) {
         shown = m_levels.at(0).trimmed() + QLatin1String("  ") + m_levels.at(1).trimmed();
-        textWidth = metrics.horizontalAdvance(shown);
+        textWidth = phoneTextWidth(metrics, shown);
     }
 
     const QPixmap left = titlePicture(kLeftCap);
@@ -94,7 +95,7 @@ void TitleLabel::paintEvent(QPaintEvent*)
 
     if (twoLevels) {
         const QPixmap crumb = titlePicture(kBreadcrumb);
-        painter.drawPixmap(indent() + metrics.horizontalAdvance(m_levels.at(0).trimmed()) + 3,
+        painter.drawPixmap(indent() + phoneTextWidth(metrics, m_levels.at(0).trimmed()) + 3,
                            (height() - crumb.height()) / 2 - 1, crumb);
     }
     painter.restore();
