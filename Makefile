@@ -1,7 +1,8 @@
 # Thin wrapper over CMake. "make run" starts the phone simulator, "make test" builds and runs
 # the tests, "make bench" the benchmarks, "make pictures" renders the documentation's
-# pictures, "make fuzz" runs the fuzz targets for FUZZ_SECONDS each. Each installs the Debian
-# packages it lacks first.
+# pictures, "make fuzz" runs the fuzz targets for FUZZ_SECONDS each, "make install PREFIX=DIR"
+# installs the SDK (the toolkit, the host library, the simulator, find_package and pkg-config
+# files) into DIR. Each installs the Debian packages it lacks first.
 # "make armhf" cross-builds for the phone's 32-bit ARM, "make test-armhf" runs the suites
 # under qemu-arm-static, each fenced into its own PID namespace (tools/armhf-run).
 BUILD ?= build
@@ -9,10 +10,11 @@ ARMHF_BUILD ?= build-armhf
 ARMHF_SYSROOT ?= $(ARMHF_BUILD)-sysroot
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= /opt/phonewidgets
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test bench pictures fuzz clean armhf test-armhf
+.PHONY: all deps configure build run test bench pictures fuzz install clean armhf test-armhf
 
 all: build
 
@@ -71,6 +73,9 @@ fuzz: deps
 	cmake -S tests/fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	./tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(ARMHF_BUILD) $(FUZZ_BUILD)
