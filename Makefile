@@ -14,7 +14,7 @@ PREFIX ?= /opt/phonewidgets
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test bench pictures fuzz install clean armhf test-armhf
+.PHONY: all deps configure build run test references bench pictures fuzz install clean armhf test-armhf
 
 all: build
 
@@ -41,6 +41,11 @@ run: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# After an intended change of what is drawn: the suites write their renders as the new
+# reference pictures (tests/ref/); review them with git diff before committing.
+references: build
+	cd $(BUILD) && PHONE_UPDATE_REFERENCES=1 ctest -j $(JOBS) -E 'sim|guard|fence'
 
 # A table of the results; the toolkit's debug lines stay off.
 bench: configure
