@@ -1,7 +1,10 @@
 #include "Reference.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
 
 namespace {
 
@@ -57,4 +60,14 @@ bool phoneMatchesReference(const QImage& image, const QString& name, QString* me
               .arg(name).arg(differing).arg(actual.width()).arg(actual.height())
               .arg(expected.width()).arg(expected.height()).arg(out.filePath(name + ".diff.png"));
     return false;
+}
+
+bool phoneUseScreenFont()
+{
+    const QString family = QString::fromLatin1("Liberation Sans Narrow");
+    if (!QFontDatabase().families().contains(family))
+        return false;
+    QApplication::setFont(QFont(family));
+    QFont::insertSubstitution(QString::fromLatin1("1R_02_OV_ED"), family);
+    return true;
 }

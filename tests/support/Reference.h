@@ -10,6 +10,9 @@
 // reference instead. A mismatch writes <name>.actual.png and <name>.diff.png (differing
 // pixels red over a faded copy) into "ref-failures" under the working directory, and says so.
 bool phoneMatchesReference(const QImage& image, const QString& name, QString* message);
+// The narrow face the simulator shows the phone's screen in, as the application font and in
+// place of the lists' own font, so that renders look as on the phone and the same everywhere.
+bool phoneUseScreenFont();
 
 #define PHONE_VERIFY_REFERENCE(image, name)                                     \
     do {                                                                        \

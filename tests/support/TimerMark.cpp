@@ -4,10 +4,10 @@
 
 #include <QTimer>
 
-TimerMark::TimerMark(int ms) : m_ms(ms + ms / 20 + 2), m_fired(false)
+TimerMark::TimerMark(int ms, const std::function<void()>& look) : m_ms(ms), m_fired(false), m_look(look)
 {
     // A single shot below two seconds is precise in Qt 5 (and every timer is in Qt 4).
-    QTimer::singleShot(m_ms, this, SLOT(fire()));
+    QTimer::singleShot(ms, this, SLOT(fire()));
 }
 
 bool TimerMark::wait()
@@ -18,4 +18,6 @@ bool TimerMark::wait()
 void TimerMark::fire()
 {
     m_fired = true;
+    if (m_look)
+        m_look();
 }

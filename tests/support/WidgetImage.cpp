@@ -1,73 +1,56 @@
 #include "WidgetImage.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPainter>
 #include <QWidget>
 
-QImage WidgetImage::render(QWidget* widget, const QColor& background)
+namespace {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints;
+    explicit PaintCounter(QWidget* widget) : paints(0) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e)
+    {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+}
+
+QImage WidgetImage::render(QWidget* widget, const QColor& background, bool children)
 {
     widget->ensurePolished();
     QImage image(widget->size(), QImage::Format_ARGB32);
-    image.fill(background);
-    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    image.fill(background.rgba());
+    widget->render(&image, QPoint(), QRegion(), children ? QWidget::DrawChildren : QWidget::RenderFlags());
     return image;
 }
 
-QImage WidgetImage::blank(const QSize& size, const QColor& background)
+QImage WidgetImage::stack(const QList<QImage>& images, int columns)
 {
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(background);
-    return image;
+    QSize cell;
+    for (int i = 0; i < images.size(); ++i)
+        cell = cell.expandedTo(images[i].size() + QSize(1, 1));
+    const int rows = (images.size() + columns - 1) / columns;
+    QImage sheet(qMax(cell.width() * qMin(columns, images.size()) - 1, 0), qMax(cell.height() * rows - 1, 0),
+                 QImage::Format_ARGB32);
+    sheet.fill(qRgb(255, 0, 255));
+    QPainter painter(&sheet);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int i = 0; i < images.size(); ++i)
+        painter.drawImage(i % columns * cell.width(), i / columns * cell.height(), images[i]);
+    return sheet;
 }
 
-QColor WidgetImage::at(const QImage& image, int x, int y)
+int WidgetImage::paints(QWidget* widget, const std::function<void()>& change)
 {
-    if (!image.rect().contains(x, y))
-        return QColor();
-    return QColor::fromRgba(image.pixel(x, y));
-}
-
-bool WidgetImage::isColor(const QImage& image, int x, int y, const QColor& color)
-{
-    return image.rect().contains(x, y) && image.pixel(x, y) == color.rgba();
-}
-
-int WidgetImage::count(const QImage& image, const QRect& rect, const QColor& color)
-{
-    const QRect r = rect & image.rect();
-    const QRgb want = color.rgba();
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (image.pixel(x, y) == want)
-                ++n;
-    return n;
-}
-
-bool WidgetImage::allColor(const QImage& image, const QRect& rect, const QColor& color)
-{
-    const QRect r = rect & image.rect();
-    return !r.isEmpty() && count(image, r, color) == r.width() * r.height();
-}
-
-QRect WidgetImage::bounds(const QImage& image, const QRect& rect, const QColor& color)
-{
-    const QRect r = rect & image.rect();
-    const QRgb want = color.rgba();
-    QRect found;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (image.pixel(x, y) == want)
-                found |= QRect(x, y, 1, 1);
-    return found;
-}
-
-QRect WidgetImage::boundsNot(const QImage& image, const QRect& rect, const QColor& color)
-{
-    const QRect r = rect & image.rect();
-    const QRgb other = color.rgba();
-    QRect found;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (image.pixel(x, y) != other)
-                found |= QRect(x, y, 1, 1);
-    return found;
+    QCoreApplication::sendPostedEvents();
+    PaintCounter counter(widget);
+    change();
+    QCoreApplication::sendPostedEvents();
+    return counter.paints;
 }

@@ -3,30 +3,26 @@
 
 #include <QColor>
 #include <QImage>
-#include <QRect>
+#include <QList>
+#include <functional>
 
 class QWidget;
 
-// Renders widgets into images and reads back the pixels a test cares about.
+// Renders widgets into images for the reference pictures, and counts the paints a change asks for.
 class WidgetImage
 {
 public:
-    // The widget (and its children) painted into an ARGB32 image of its size, over the
-    // given background (transparent by default, so translucent widgets show their alpha).
-    static QImage render(QWidget* widget, const QColor& background = Qt::transparent);
-    // An image of the given size, ready for a row's paint(QPainter*, QRect&).
-    static QImage blank(const QSize& size, const QColor& background = Qt::white);
-
-    static QColor at(const QImage& image, int x, int y);
-    static bool isColor(const QImage& image, int x, int y, const QColor& color);
-    // Number of pixels of exactly this colour (alpha included) inside rect.
-    static int count(const QImage& image, const QRect& rect, const QColor& color);
-    // True when every pixel of rect has this colour.
-    static bool allColor(const QImage& image, const QRect& rect, const QColor& color);
-    // Bounding box of the pixels of this colour inside rect (null when none).
-    static QRect bounds(const QImage& image, const QRect& rect, const QColor& color);
-    // Bounding box of the pixels that differ from the given colour inside rect.
-    static QRect boundsNot(const QImage& image, const QRect& rect, const QColor& color);
+    // The widget painted into an ARGB32 image of its size, over the given background
+    // (transparent by default, so translucent widgets show their alpha); with its children or
+    // alone (an editor's blinking cursor stays out).
+    static QImage render(QWidget* widget, const QColor& background = Qt::transparent, bool children = true);
+    // Images in rows of the given number of columns, in cells of the largest size, top-left
+    // aligned on magenta, with a one-pixel magenta rule between them.
+    static QImage stack(const QList<QImage>& images, int columns = 1);
+    // The paint events the widget gets for what change asks: requests made before are painted
+    // first, those of the change are delivered at once (no timer runs meanwhile). The widget's
+    // window must be on screen.
+    static int paints(QWidget* widget, const std::function<void()>& change);
 };
 
 #endif
