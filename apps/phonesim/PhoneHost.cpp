@@ -60,6 +60,7 @@ PhoneHost::PhoneHost(const QString& configDir, QObject* parent)
       m_menu(0),
       m_capturingTitle(-1),
       m_pageOpen(false),
+      m_openPending(false),
       m_openIndex(-1),
       m_reportTiming(false),
       m_waitingForPageFrame(false),
@@ -236,6 +237,22 @@ bool PhoneHost::isPageOpen() const
     return m_pageOpen;
 }
 
+bool PhoneHost::isSettled() const
+{
+    if (m_openPending || !m_keys.isEmpty())
+        return false;
+    QWidget* top = QApplication::activeModalWidget();
+    const QList<QWidget*> stack = m_screen->stack();
+    for (int i = stack.size() - 1; i >= 0 && !top; --i)
+        if (!(stack.at(i)->windowFlags() & Qt::WindowDoesNotAcceptFocus))
+            top = stack.at(i);
+    if (!top)
+        return true;
+    QWidget* focus = QApplication::focusWidget();
+    return top->isVisible() && QApplication::activeWindow() == top
+           && (focus ? focus->window() == top : !top->focusWidget());
+}
+
 void PhoneHost::setScreenshotDir(const QString& dir)
 {
     m_screenshotDir = dir;
@@ -266,6 +283,7 @@ qint64 PhoneHost::lastOpenTime() const
 
 void PhoneHost::openPage(int index)
 {
+    m_openPending = false;
     BaseAppInterface* app = page(index);
     if (!app || m_pageOpen)
         return;
@@ -305,6 +323,7 @@ void PhoneHost::openChosenPage(int index)
     // Timed from the key, opened once the key's release has been handled.
     m_openClock.start();
     m_clockFromOk = true;
+    m_openPending = true;
     QMetaObject::invokeMethod(this, "openPage", Qt::QueuedConnection, Q_ARG(int, index));
 }
 

@@ -315,8 +315,8 @@ int main(int argc, char** argv)
             QObject::connect(&script, &KeyScript::quitRequested, [] { QCoreApplication::exit(0); });
             if (!options.stay && !served)
                 QObject::connect(&script, &KeyScript::finished, [] { QCoreApplication::exit(0); });
-            // Played once the idle screen is up and has the keyboard.
-            script.start(150);
+            // Each step once the screen has settled, the first once the idle screen has the keyboard.
+            script.start();
         } else if (!served) {
             out() << "phonesim: headless with no script: the phone runs unseen until Ctrl+C "
                      "(--keys or --script play keys, --vnc shows it)\n" << flush;
