@@ -19,6 +19,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSettings>
 #include <QSignalSpy>
@@ -322,6 +323,24 @@ private slots:
         // The host's keys never reach the screen below.
         QVERIFY(recorder.presses.isEmpty());
         QVERIFY(recorder.releases.isEmpty());
+    }
+
+    void textFieldsTakeTheCharactersOfHostKeys()
+    {
+        // Typed into a name field, Z L 1 S are characters; a key without text (a click on the
+        // face) still acts.
+        m_host->start();
+        m_host->setScreenshotDir(m_dir->path());
+        QLineEdit name;
+        KeyRecorder recorder;
+        name.installEventFilter(&recorder);
+        QTest::keyClicks(&name, "zl1s");
+        QCOMPARE(name.text(), QString("zl1s"));
+        QCOMPARE(m_host->core()->language(), int(Core::LangEnglish));
+        QVERIFY(QDir(m_dir->path()).entryList(QStringList() << "*.png").isEmpty());
+        QKeyEvent faceKey(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier);
+        QApplication::sendEvent(&name, &faceKey);
+        QCOMPARE(recorder.presses.last(), int(Qt::Key_Context1));
     }
 
     void screenshotKeyWritesTheScreen()

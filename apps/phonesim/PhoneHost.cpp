@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
@@ -46,6 +47,16 @@ bool isUnrepeatedPhoneKey(int key)
     default:
         return false;
     }
+}
+
+// A character typed into a text field (a line-edit row's editor) is the field's, not a host
+// key. The face's keys carry no text and keep their meaning there too.
+bool typesIntoTextField(QObject* receiver, const QKeyEvent* event)
+{
+    const QLineEdit* edit = qobject_cast<QLineEdit*>(receiver);
+    const QString text = event->text();
+    return edit && !edit->isReadOnly() && !text.isEmpty() && text.at(0).isPrint()
+           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 } // namespace
@@ -474,6 +485,8 @@ bool PhoneHost::eventFilter(QObject* watched, QEvent* event)
 
 bool PhoneHost::translateKey(QObject* receiver, QKeyEvent* event)
 {
+    if (typesIntoTextField(receiver, event))
+        return false;
     const KeyMap::Binding* binding = KeyMap::find(event);
     if (!binding) {
         if (event->isAutoRepeat() && isUnrepeatedPhoneKey(event->key())) {
