@@ -27,13 +27,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#ifndef PHONESIM_PLUGIN
-#define PHONESIM_PLUGIN ""
-#endif
-#ifndef PHONESIM_THEME
-#define PHONESIM_THEME ""
-#endif
-
 namespace {
 
 QTextStream& out()
@@ -205,10 +198,11 @@ int main(int argc, char** argv)
     if (!setUpFont(app, options.font))
         return 2;
 
+    // The page and the pictures lie next to the program, in a build tree as in an installed
+    // SDK (bin/, plugins/, theme/ side by side): an SDK never reads the tree it was built in.
     const QString exeDir = ownDir(argv[0]);
     const QString theme = firstExisting(options.themePath,
-                                        QStringList() << QString::fromUtf8(PHONESIM_THEME)
-                                                      << exeDir + "/../theme/phonetheme.rcc"
+                                        QStringList() << exeDir + "/../theme/phonetheme.rcc"
                                                       << exeDir + "/phonetheme.rcc");
     const ThemeRegistration pictures(theme);
     if (!pictures.registered)
@@ -235,8 +229,7 @@ int main(int argc, char** argv)
         PhoneHost host(configDir);
         const QString plugin = firstExisting(options.pluginPath,
                                              QStringList() << exeDir + "/../plugins/libsettings_datetime.so"
-                                                           << exeDir + "/libsettings_datetime.so"
-                                                           << QString::fromUtf8(PHONESIM_PLUGIN));
+                                                           << exeDir + "/libsettings_datetime.so");
         for (const QString& file : QStringList(plugin) + pageFiles(options.pagePaths)) {
             if (!host.loadPage(file)) {
                 err() << "phonesim: cannot load the page: "
