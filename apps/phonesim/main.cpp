@@ -57,8 +57,10 @@ struct ThemeRegistration {
 // The toolkit writes a debug line for many keys; they are for --verbose only.
 void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    // Also Qt's note on a missing runtime directory (root, containers): it changes nothing.
-    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
+    // Also Qt's notes on a missing runtime directory (root, containers) and on raising a
+    // window off screen (the menu of pages): they change nothing.
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths: XDG_RUNTIME_DIR")
+        || message == "This plugin does not support raise()")
         return;
     QTextStream(stderr) << message << "\n";
 }
