@@ -27,16 +27,16 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Ours against stock Qt, side by side: wall time, then instructions under callgrind (counted
-# only around each operation). bench-detail runs the other QBENCHMARK programs.
+# only around each operation); ARGS="popup page" picks groups. bench-detail runs the other QBENCHMARK programs.
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	@$(BUILD)/bin/bench_compare
+	@$(BUILD)/bin/bench_compare $(ARGS)
 
 bench-ir: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@rm -rf $(BUILD)/ir && mkdir -p $(BUILD)/ir
 	@BENCH_IR_OUT=$(CURDIR)/$(BUILD)/ir/cg.out valgrind --tool=callgrind -q --collect-atstart=no \
-		--callgrind-out-file=$(CURDIR)/$(BUILD)/ir/cg.out $(BUILD)/bin/bench_compare
+		--callgrind-out-file=$(CURDIR)/$(BUILD)/ir/cg.out $(BUILD)/bin/bench_compare $(ARGS)
 
 bench-detail: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks

@@ -29,18 +29,16 @@ using namespace BenchHarness;
 
 namespace {
 
-// Row height of the anchors' views, as ours divides its height.
+// The anchors' rows: the height ours divides its own into, told without measuring the text
+// (as a uniform list is set up); a list-mode row spans the viewport whatever its width.
 class FixedRows : public QStyledItemDelegate
 {
 public:
-    FixedRows(int height, QObject* parent) : QStyledItemDelegate(parent), m_height(height) {}
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_height);
-    }
+    FixedRows(const QSize& size, QObject* parent) : QStyledItemDelegate(parent), m_size(size) {}
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override { return m_size; }
 
 private:
-    int m_height;
+    QSize m_size;
 };
 
 void activate(QWidget* w)
@@ -79,7 +77,7 @@ struct ListPair
         anchor.resize(384, 120);
         anchor.setFont(ours.font());
         anchor.setUniformItemSizes(true);
-        anchor.setItemDelegate(new FixedRows(40, &anchor));
+        anchor.setItemDelegate(new FixedRows(QSize(1, 40), &anchor));
         for (int i = 0; i < n; ++i) {
             ours.addItem(new ListViewSelectItem(rowTitle(i), "Europe/Amsterdam"));
             anchor.addItem(rowTitle(i) + "    Europe/Amsterdam");
@@ -121,7 +119,7 @@ struct PopupPair
         anchorList = new QListView(anchor);
         anchorList->setFont(ListView().font());
         anchorList->setUniformItemSizes(true);
-        anchorList->setItemDelegate(new FixedRows(30, anchorList));
+        anchorList->setItemDelegate(new FixedRows(QSize(1, 30), anchorList));
         anchorList->setModel(new QStringListModel(names, anchorList));
         anchorList->setGeometry(5, 8, 183, 122);
         anchorList->setCurrentIndex(anchorList->model()->index(0, 0));
@@ -172,12 +170,17 @@ int main(int argc, char** argv)
 {
     init();
     QApplication app(argc, argv);
+    // "bench_compare popup start": only the groups named.
+    const QStringList groups = app.arguments().mid(1);
+    auto want = [&](const char* group) { return groups.isEmpty() || groups.contains(group); };
     TestHost host;
     TestHost::loadPictures();
     QVector<Row> rows;
 
     // The list page: paint and Down, from 3 to 100,000 rows.
     for (int n : { 3, 144, 10000, 100000 }) {
+        if (!want("list"))
+            break;
         ListPair pair(n);
         rows << Row{ QString("paint 384x120 list, 3 rows shown, %1 rows").arg(n),
                      cost("list paint", [&] { pair.ours.render(&pair.target); }),
@@ -191,7 +194,7 @@ int main(int argc, char** argv)
     }
 
     // The city popup: 144 rows to the first paint, then Down with its repaint.
-    {
+    if (want("popup")) {
         PopupPair popup;
         popup.names = americaCities();
         rows << Row{ QString("selection popup, %1 rows, to first paint").arg(popup.names.size()),
@@ -208,7 +211,7 @@ int main(int argc, char** argv)
     }
 
     // The page in the User mode and the status bar over it, against a raw fill and blit.
-    {
+    if (want("page")) {
         QFile iana(PHONE_IANA_TABLE);
         iana.open(QIODevice::ReadOnly);
         PageFixture fixture(iana.readAll());
@@ -235,7 +238,7 @@ int main(int argc, char** argv)
     }
 
     // The time-zone table: load and index, per line, at two sizes (linear growth).
-    {
+    if (want("table")) {
         QTemporaryDir dir;
         for (int lines : { 50000, 500000 }) {
             const QString path = tableFile(dir, lines);
@@ -259,7 +262,7 @@ int main(int argc, char** argv)
     }
 
     // Start to the idle screen's first frame, against a hello world with three labels.
-    {
+    if (want("start")) {
         QTemporaryDir config;
         const QStringList sim = QStringList() << "--headless" << "--quiet" << "--timing" << "--config-dir"
                                               << config.path() << "--keys" << "quit" << "--key-delay" << "0";
@@ -269,7 +272,7 @@ int main(int argc, char** argv)
     }
 
     // The popup of 100,000 rows: open, and the heap it keeps.
-    {
+    if (want("popup100k")) {
         PopupPair popup;
         for (int i = 0; i < 100000; ++i)
             popup.names << QString("City_%1").arg(i);

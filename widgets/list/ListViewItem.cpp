@@ -4,17 +4,42 @@
 #include <QPainter>
 #include <QCache>
 #include <QCoreApplication>
+#include <QHash>
 #include <QSet>
 #include <QPixmapCache>
 #include <QTextLayout>
 
 namespace {
 
-// One laid-out label line.
+// What a label's look depends on: the text, the font (at the device's resolution), the
+// elide width and the direction.
+struct LabelKey
+{
+    QString text;
+    QFont font;
+    int dpi;
+    int elideWidth;
+    int direction;
+
+    bool operator==(const LabelKey& o) const
+    {
+        return dpi == o.dpi && elideWidth == o.elideWidth && direction == o.direction
+            && text == o.text && (font.isCopyOf(o.font) || font == o.font);
+    }
+};
+
+uint qHash(const LabelKey& k)
+{
+    return ::qHash(k.text) ^ (::qHash(k.font.family()) * 31u) ^ uint(k.font.pointSize() * 131)
+        ^ uint(k.font.pixelSize() * 7) ^ uint(k.font.weight() << 20) ^ uint(k.elideWidth << 8)
+        ^ uint(k.dpi << 24) ^ uint(k.direction);
+}
+
+// One label: the text as shown (elided when asked) and its laid-out line.
 struct CachedLabel
 {
     CachedLabel(const QString& text, const QFont& font, QPaintDevice* device, Qt::LayoutDirection direction)
-        : layout(text, font, device)
+        : shown(text), layout(text, font, device)
     {
         QTextOption option;
         option.setTextDirection(direction);
@@ -33,38 +58,29 @@ struct CachedLabel
         layout.endLayout();
     }
 
+    QString shown;
     QTextLayout layout;
     qreal width = 0;
     qreal height = 0;
     qreal advance = 0;
 };
 
-QCache<QString, CachedLabel>* s_labels = 0;
-QCache<QString, QString>* s_elided = 0;
+QCache<LabelKey, CachedLabel>* s_labels = 0;
 
 // Layouts hold font engines, which must go before the application tears fonts down.
-void dropLabelCaches()
+void dropLabelCache()
 {
     delete s_labels;
     s_labels = 0;
-    delete s_elided;
-    s_elided = 0;
 }
 
-QCache<QString, CachedLabel>& labelCache()
+QCache<LabelKey, CachedLabel>& labelCache()
 {
     if (!s_labels) {
-        s_labels = new QCache<QString, CachedLabel>(512);
-        s_elided = new QCache<QString, QString>(512);
-        qAddPostRoutine(dropLabelCaches);
+        s_labels = new QCache<LabelKey, CachedLabel>(512);
+        qAddPostRoutine(dropLabelCache);
     }
     return *s_labels;
-}
-
-QCache<QString, QString>& elideCache()
-{
-    labelCache();
-    return *s_elided;
 }
 
 } // namespace
@@ -358,29 +374,26 @@ void ListViewItem::drawLabel(QPainter* p, const QRect& r, int flags, const QStri
         && !text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('&'))
         && !text.isRightToLeft()
         && p->layoutDirection() != Qt::RightToLeft && !(flags & Qt::AlignAbsolute);
-    const QFont font = p->font();
-    const QString fontKey = font.key() + QLatin1Char('/') + QString::number(p->device()->logicalDpiY());
-
-    QString shown = text;
-    if (elideWidth >= 0) {
-        const QString key = fontKey + QLatin1Char('/') + QString::number(elideWidth) + QLatin1Char('/') + text;
-        if (QString* cached = elideCache().object(key)) {
-            shown = *cached;
-        } else {
-            shown = p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth);
-            elideCache().insert(key, new QString(shown));
-        }
-    }
-    if (!plain || shown.isEmpty()) {
-        p->drawText(r, flags, shown);
+    if (!plain) {
+        p->drawText(r, flags, elideWidth >= 0 ? p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth) : text);
         return;
     }
-
-    const QString key = fontKey + QLatin1Char('/') + shown;
+    // Rows draw the same few labels on every paint: elide and lay each out once.
+    LabelKey key;
+    key.text = text;
+    key.font = p->font();
+    key.dpi = p->device()->logicalDpiY();
+    key.elideWidth = elideWidth;
+    key.direction = p->layoutDirection();
     CachedLabel* label = labelCache().object(key);
     if (!label) {
-        label = new CachedLabel(shown, font, p->device(), p->layoutDirection());
+        const QString shown = elideWidth >= 0 ? p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth) : text;
+        label = new CachedLabel(shown, key.font, p->device(), p->layoutDirection());
         labelCache().insert(key, label);
+    }
+    if (label->shown.isEmpty()) {
+        p->drawText(r, flags, label->shown);
+        return;
     }
 
     qreal yoff = 0;
