@@ -435,15 +435,24 @@ void Status::setUnderlineColor(const QColor& upper, const QColor& lower)
     update();
 }
 
+void Status::underline(QPainter* painter, int y, const QColor& color)
+{
+    // An opaque one-pixel line is a one-pixel-high fill, without the line rasteriser.
+    if (color.alpha() == 255 && width() >= 11) {
+        painter->fillRect(QRect(5, y, width() - 10, 1), color);
+        return;
+    }
+    painter->setPen(color);
+    painter->drawLine(5, y, width() - 6, y);
+}
+
 void Status::paintEvent(QPaintEvent* e)
 {
     {
         QPainter painter(this);
         painter.fillRect(QRect(0, 0, width(), height()), m_bgColor);
-        painter.setPen(m_underlineUpper);
-        painter.drawLine(5, height() - 2, width() - 6, height() - 2);
-        painter.setPen(m_underlineLower);
-        painter.drawLine(5, height() - 1, width() - 6, height() - 1);
+        underline(&painter, height() - 2, m_underlineUpper);
+        underline(&painter, height() - 1, m_underlineLower);
     }
     QLabel::paintEvent(e);
 }
