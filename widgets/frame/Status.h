@@ -111,6 +111,8 @@ protected:
 
 private:
     void setBoolIcon(bool& field, bool on, QLabel* icon, bool honoursCallMode);
+    // Shows or hides an icon, giving it its initial picture the first time it shows.
+    void showIcon(QLabel* icon, bool on);
     static void showEnumIcon(QLabel* icon, int value, const char* const* pictures);
     void underline(QPainter* painter, int y, const QColor& color);
 
