@@ -93,14 +93,14 @@ ListViewItem::ListViewItem()
       m_selected(false),
       m_visible(true),
       m_twoColumn(false),
-      m_baseTextColor(0, 0, 0),
-      m_textColor(0, 0, 0),
-      m_textSelectColor(255, 255, 255),
-      m_textNoFocusSelectColor(255, 255, 255),
-      m_backGroundColor(255, 255, 255),
-      m_backGroundSelectColor(0, 0, 0),
-      m_backGroundNoFocusSelectColor(0, 0, 0),
-      m_textDisableColor(0, 0, 0),
+      m_baseTextColor(Colour::of(qRgb(0, 0, 0))),
+      m_textColor(Colour::of(qRgb(0, 0, 0))),
+      m_textSelectColor(Colour::of(qRgb(255, 255, 255))),
+      m_textNoFocusSelectColor(Colour::of(qRgb(255, 255, 255))),
+      m_backGroundColor(Colour::of(qRgb(255, 255, 255))),
+      m_backGroundSelectColor(Colour::of(qRgb(0, 0, 0))),
+      m_backGroundNoFocusSelectColor(Colour::of(qRgb(0, 0, 0))),
+      m_textDisableColor(Colour::of(qRgb(0, 0, 0))),
       m_data(0),
       m_hasScrollBar(false),
       m_scrollBarAreaWidth(6),
@@ -113,10 +113,15 @@ ListViewItem::ListViewItem()
 {
 }
 
-ListViewItem::ListViewItem(QString const& text, QPixmap const& pixmap, QPixmap const& selectPixmap)
+ListViewItem::ListViewItem(QString const& text)
     : ListViewItem()
 {
     m_text = text;
+}
+
+ListViewItem::ListViewItem(QString const& text, QPixmap const& pixmap, QPixmap const& selectPixmap)
+    : ListViewItem(text)
+{
     if (!pixmap.isNull())
         m_pixmap = new QPixmap(pixmap);
     if (!selectPixmap.isNull())

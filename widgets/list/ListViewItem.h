@@ -133,6 +133,9 @@ public:
     static QPixmap picture(const QString& path);
 
 protected:
+    // A row without pictures: what most row types are, without two null pictures to build.
+    explicit ListViewItem(QString const& text);
+
     // Drawing steps shared by the row classes.
 
     // Standard state fill: fills r with the background of the row's state and sets the
@@ -163,6 +166,19 @@ protected:
     bool isItemSelectEnabled() const;
 
 private:
+    // A row colour in 32 bits: lists hold many rows, and rows use plain RGB colours.
+    struct Colour
+    {
+        QRgb argb;
+        static Colour of(QRgb argb) { return Colour(argb, 0); }
+        Colour(const QColor& c) : argb(c.rgba()) {}
+        Colour(Qt::GlobalColor c) : argb(QColor(c).rgba()) {}
+        operator QColor() const { return QColor::fromRgba(argb); }
+
+    private:
+        Colour(QRgb v, int) : argb(v) {}
+    };
+
     void paintState(QPainter* p, const QRect& r, bool fillWithoutFocus);
     friend class ListView;
 
@@ -176,14 +192,14 @@ private:
     bool m_selected;
     bool m_visible;
     bool m_twoColumn;
-    QColor m_baseTextColor;
-    QColor m_textColor;
-    QColor m_textSelectColor;
-    QColor m_textNoFocusSelectColor;
-    QColor m_backGroundColor;
-    QColor m_backGroundSelectColor;
-    QColor m_backGroundNoFocusSelectColor;
-    QColor m_textDisableColor;
+    Colour m_baseTextColor;
+    Colour m_textColor;
+    Colour m_textSelectColor;
+    Colour m_textNoFocusSelectColor;
+    Colour m_backGroundColor;
+    Colour m_backGroundSelectColor;
+    Colour m_backGroundNoFocusSelectColor;
+    Colour m_textDisableColor;
     QRect m_geometry;
     void* m_data;
     bool m_hasScrollBar;
