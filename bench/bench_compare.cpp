@@ -2,12 +2,15 @@
 // font, sizes and row heights): the list page, the selection popup, the page with its status
 // bar, the time-zone table and the start to the idle screen.
 #include "BenchHarness.h"
+#include "IdleScreen.h"
 #include "ListView.h"
 #include "ListViewRadioItem.h"
 #include "ListViewSelectItem.h"
 #include "PageFixture.h"
+#include "PhoneHost.h"
 #include "SelectPopup.h"
 #include "SelectPopupListView.h"
+#include "SimData.h"
 #include "Status.h"
 #include "TestHost.h"
 #include "TimeZoneData.h"
@@ -20,6 +23,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QSettings>
+#include <QTimer>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QTemporaryDir>
@@ -164,6 +169,70 @@ QString tableFile(const QTemporaryDir& dir, int lines)
     return path;
 }
 
+// The simulator's heap: on the idle screen, with the page open, with its region popup open.
+// Driven with the phone's keys through the simulator's host, in its font.
+void simulatorHeap(QVector<Row>& rows)
+{
+    QApplication::setFont(QFont("Liberation Sans Narrow"));
+    QFont::insertSubstitution("1R_02_OV_ED", "Liberation Sans Narrow");
+    QTemporaryDir config;
+    SimData::prepare(config.path(), true);
+    QSettings(config.filePath("phone_info.conf"), QSettings::IniFormat).setValue("NTP_Serv/User_Set", 1);
+    qputenv("PHONE_TIMEZONE_TAB", config.filePath("timezone.tab").toLocal8Bit());
+    qint64 idle = 0, page = 0, popup = 0, closed = 0, again = 0;
+    int popupRows = 0;
+    {
+        PhoneHost host(config.path());
+        host.loadPage(PHONE_PLUGIN_FILE);
+        bool framed = false;
+        QObject::connect(host.idle(), &IdleScreen::firstFrame, [&] { framed = true; });
+        host.start();
+        while (!framed)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QApplication::processEvents();
+        idle = heapInUse();
+        auto key = [&](int k) { host.sendPhoneKey(k, true); host.sendPhoneKey(k, false); };
+        // Inside the page's and the popup's own event loops, as the user meets them.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                SelectPopup* open = qobject_cast<SelectPopup*>(w);
+                if (open && open->isVisible()) {
+                    (popup ? again : popup) = heapInUse();
+                    popupRows = open->listView()->itemSize();
+                    poll.stop();
+                    key(Qt::Key_Escape);
+                    return;
+                }
+            }
+        });
+        QObject::connect(&host, &PhoneHost::pageFirstFrame, [&] {
+            if (page)
+                return;
+            QApplication::processEvents();
+            page = heapInUse();
+            poll.start(5);
+            key(Qt::Key_Down);
+            key(Qt::Key_Return);
+            QApplication::processEvents();
+            closed = heapInUse();
+            poll.start(5);
+            key(Qt::Key_Return);
+            host.page()->end();
+        });
+        QTimer::singleShot(0, [&] { key(Qt::Key_Return); });
+        while (!again)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    qunsetenv("PHONE_TIMEZONE_TAB");
+    QApplication::setFont(QFont());
+    rows << Row("simulator heap on the idle screen", idle, 0, 0, "B");
+    rows << Row("  more with the page open", page - idle, 0, 0, "B");
+    rows << Row(QString("  more with the region popup open (%1 rows)").arg(popupRows), popup - page, 0, 0, "B");
+    rows << Row("    of which kept after it closes (caches)", closed - page, 0, 0, "B");
+    rows << Row("    the popup itself, opened again", again - closed, 0, 0, "B");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -173,9 +242,12 @@ int main(int argc, char** argv)
     // "bench_compare popup start": only the groups named.
     const QStringList groups = app.arguments().mid(1);
     auto want = [&](const char* group) { return groups.isEmpty() || groups.contains(group); };
-    TestHost host;
     TestHost::loadPictures();
     QVector<Row> rows;
+    // First, while the process holds nothing else.
+    if (want("memory") && !countsInstructions())
+        simulatorHeap(rows);
+    TestHost host;
 
     // The list page: paint and Down, from 3 to 100,000 rows.
     for (int n : { 3, 144, 10000, 100000 }) {
