@@ -151,6 +151,34 @@ void statusBar()
     save(statusImage(&status), "status-call");
 }
 
+// The clock draws its text through the label cache; it changes every minute, so instead of
+// its renders, check here that the cache draws clock texts as drawText() does.
+bool clockTexts()
+{
+    Status status;
+    QLabel* clock = status.findChild<QLabel*>("timeLabel");
+    bool same = true;
+    for (const char* text : { "00:00", "10:17 AM", "12:59 PM", "23:59", "09:05 AM", "11:11 PM" }) {
+        QImage direct(72, 22, QImage::Format_ARGB32_Premultiplied);
+        QImage cached(72, 22, QImage::Format_ARGB32_Premultiplied);
+        for (QImage* image : { &direct, &cached }) {
+            image->fill(Qt::white);
+            QPainter p(image);
+            p.setFont(clock->font());
+            p.setPen(QColor(85, 85, 85));
+            if (image == &direct)
+                p.drawText(QRect(0, 0, 72, 22), Qt::AlignRight | Qt::AlignVCenter, QString(text));
+            else
+                ListViewItem::drawLabel(&p, QRect(0, 0, 72, 22), Qt::AlignRight | Qt::AlignVCenter, QString(text));
+        }
+        if (direct != cached) {
+            fprintf(stderr, "render_dump: the clock text \"%s\" differs\n", text);
+            same = false;
+        }
+    }
+    return same;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -184,5 +212,5 @@ int main(int argc, char** argv)
 
     lists();
     statusBar();
-    return 0;
+    return clockTexts() ? 0 : 1;
 }

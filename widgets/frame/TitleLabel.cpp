@@ -1,5 +1,7 @@
 #include "TitleLabel.h"
 
+#include "ListViewItem.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
@@ -104,7 +106,7 @@ void TitleLabel::paintEvent(QPaintEvent*)
                      QColor(0, 0, 0));
     painter.drawPixmap(boxWidth - right.width(), top - 1, right);
 
-    painter.drawText(indent(), margin() + 16, m_elided);
+    ListViewItem::drawLabel(&painter, QPointF(indent(), margin() + 16), m_elided);
 
     if (m_levels.size() > 1) {
         const QPixmap crumb = titlePicture(kBreadcrumb);

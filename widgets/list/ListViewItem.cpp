@@ -53,6 +53,7 @@ struct CachedLabel
             line.setPosition(QPointF(0, 0));
             width = line.naturalTextWidth();
             height = line.ascent() + line.descent();
+            ascent = line.ascent();
             advance = line.horizontalAdvance();
         }
         layout.endLayout();
@@ -63,6 +64,7 @@ struct CachedLabel
     qreal width = 0;
     qreal height = 0;
     qreal advance = 0;
+    qreal ascent = 0;
 };
 
 QCache<LabelKey, CachedLabel>* s_labels = 0;
@@ -370,6 +372,35 @@ QString ListViewItem::limitedEditText(const QString& text, int maxLength)
     return maxLength != 0 ? text.left(maxLength) : text;
 }
 
+// Rows draw the same few labels on every paint: elide and lay each out once.
+static CachedLabel* cachedLabel(QPainter* p, const QString& text, int elideWidth)
+{
+    LabelKey key;
+    key.text = text;
+    key.font = p->font();
+    key.dpi = p->device()->logicalDpiY();
+    key.elideWidth = elideWidth;
+    key.direction = p->layoutDirection();
+    CachedLabel* label = labelCache().object(key);
+    if (!label) {
+        const QString shown = elideWidth >= 0 ? p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth) : text;
+        label = new CachedLabel(shown, key.font, p->device(), p->layoutDirection());
+        labelCache().insert(key, label);
+    }
+    return label;
+}
+
+void ListViewItem::drawLabel(QPainter* p, const QPointF& baseline, const QString& text)
+{
+    if (text.isEmpty() || text.contains(QLatin1Char('\n')) || text.isRightToLeft()
+        || p->layoutDirection() == Qt::RightToLeft) {
+        p->drawText(baseline, text);
+        return;
+    }
+    CachedLabel* label = cachedLabel(p, text, -1);
+    label->layout.draw(p, QPointF(baseline.x(), baseline.y() - label->ascent));
+}
+
 void ListViewItem::drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth)
 {
     // Only plain single-line labels are cached; anything else takes the painter's own path.
@@ -383,19 +414,7 @@ void ListViewItem::drawLabel(QPainter* p, const QRect& r, int flags, const QStri
         p->drawText(r, flags, elideWidth >= 0 ? p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth) : text);
         return;
     }
-    // Rows draw the same few labels on every paint: elide and lay each out once.
-    LabelKey key;
-    key.text = text;
-    key.font = p->font();
-    key.dpi = p->device()->logicalDpiY();
-    key.elideWidth = elideWidth;
-    key.direction = p->layoutDirection();
-    CachedLabel* label = labelCache().object(key);
-    if (!label) {
-        const QString shown = elideWidth >= 0 ? p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth) : text;
-        label = new CachedLabel(shown, key.font, p->device(), p->layoutDirection());
-        labelCache().insert(key, label);
-    }
+    CachedLabel* label = cachedLabel(p, text, elideWidth);
     if (label->shown.isEmpty()) {
         p->drawText(r, flags, label->shown);
         return;

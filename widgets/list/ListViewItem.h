@@ -132,6 +132,14 @@ public:
     // picture is a null pixmap and is remembered as missing until the cache is cleared).
     static QPixmap picture(const QString& path);
 
+    // Same as p->drawText(r, flags, text) for a single-line label, with the text elided to
+    // elideWidth first when that is not negative; the layout is kept in a small process-wide
+    // cache because rows draw the same few labels on every paint. Word-wrapped text is drawn
+    // directly.
+    static void drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth = -1);
+    // Same as p->drawText(baseline, text) for a single-line label, through the same cache.
+    static void drawLabel(QPainter* p, const QPointF& baseline, const QString& text);
+
 protected:
     // A row without pictures: what most row types are, without two null pictures to build.
     explicit ListViewItem(QString const& text);
@@ -157,11 +165,6 @@ protected:
     static QString limitedEditText(const QString& text, int maxLength);
     // Copy of the painter's font with the given point size set.
     static void setFontPointSize(QPainter* p, int pointSize);
-    // Same as p->drawText(r, flags, text) for a single-line label, with the text elided to
-    // elideWidth first when that is not negative; the layout is kept in a small process-wide
-    // cache because rows draw the same few labels on every paint. Word-wrapped text is drawn
-    // directly.
-    static void drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth = -1);
     // Whether the row may take the selection.
     bool isItemSelectEnabled() const;
 
