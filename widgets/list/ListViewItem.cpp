@@ -67,6 +67,8 @@ struct CachedLabel
     qreal ascent = 0;
 };
 
+// A laid-out label costs about 1.7 kB: 128 of them cover every label on screen many times
+// over, in at most about 220 kB.
 QCache<LabelKey, CachedLabel>* s_labels = 0;
 
 // Layouts hold font engines, which must go before the application tears fonts down.
@@ -79,7 +81,7 @@ void dropLabelCache()
 QCache<LabelKey, CachedLabel>& labelCache()
 {
     if (!s_labels) {
-        s_labels = new QCache<LabelKey, CachedLabel>(512);
+        s_labels = new QCache<LabelKey, CachedLabel>(128);
         qAddPostRoutine(dropLabelCache);
     }
     return *s_labels;
