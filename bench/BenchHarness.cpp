@@ -162,7 +162,7 @@ void print(const QString& title, const QVector<Row>& rows)
     out << "\n" << title << " (" << (countsInstructions() ? "instructions, callgrind" : "wall time")
         << ")\n";
     out << QString("%1 %2 %3 %4 %5 %6\n")
-               .arg("operation", -46).arg("ours", 13).arg("anchor", 13).arg("ratio", 7)
+               .arg("operation", -50).arg("ours", 13).arg("anchor", 13).arg("ratio", 7)
                .arg("target", 7).arg("met", 4);
     for (const Row& r : rows) {
         const QString unit = r.unit.isEmpty() ? measured : r.unit;
@@ -170,12 +170,13 @@ void print(const QString& title, const QVector<Row>& rows)
         const bool compared = r.anchor > 0;
         const double ratio = compared ? r.ours / r.anchor : 0;
         out << QString("%1 %2 %3 %4 %5 %6\n")
-                   .arg(r.op, -46)
+                   .arg(r.op, -50)
                    .arg(ours, 13)
                    .arg(compared ? human(r.anchor, unit) : QString("-"), 13)
                    .arg(compared ? QString::number(ratio, 'f', 2) + "x" : QString("-"), 7)
-                   .arg(r.target > 0 ? QString("<=%1x").arg(r.target) : QString("-"), 7)
-                   .arg(r.target > 0 && compared ? (ratio <= r.target ? "yes" : "NO") : "", 4);
+                   .arg(r.target <= 0 ? QString("-")
+                        : compared ? QString("<=%1x").arg(r.target) : "<=" + human(r.target, unit), 7)
+                   .arg(r.target <= 0 ? "" : (compared ? ratio <= r.target : r.ours <= r.target) ? "yes" : "NO", 4);
     }
     out.flush();
 }

@@ -38,7 +38,7 @@ struct Row
     QString op;
     double ours;
     double anchor;    // 0: no anchor
-    double target;    // ratio target, 0: none
+    double target;    // ratio target, or without an anchor a bound on ours; 0: none
     QString unit;     // empty: ns or Ir, as measured
 };
 

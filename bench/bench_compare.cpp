@@ -156,15 +156,30 @@ QStringList americaCities()
     return cities;
 }
 
-QString tableFile(const QTemporaryDir& dir, int lines)
+// A table of the given number of lines: the phone's IANA table over and over ("repeated"),
+// or lines of its shape that are all different (own coordinates and city, a comment on
+// every third line, 200 regions).
+QString tableFile(const QTemporaryDir& dir, int lines, bool repeated)
 {
-    const QString path = dir.filePath(QString("table-%1.tab").arg(lines));
+    const QString path = dir.filePath(QString("table-%1-%2.tab").arg(lines).arg(repeated));
     QFile file(path);
     file.open(QIODevice::WriteOnly);
+    QFile iana(PHONE_IANA_TABLE);
+    iana.open(QIODevice::ReadOnly);
+    const QList<QByteArray> base = iana.readAll().split('\n');
     QByteArray text;
-    for (int i = 0; i < lines; ++i)
-        text += QString("X%1\t+0000+00000\tRegion%2/City_%3\tcomment %1\n")
-                    .arg(i % 100).arg(i % 200).arg(i).toLatin1();
+    for (int i = 0; i < lines; ++i) {
+        if (repeated) {
+            const QByteArray& line = base.at(i % (base.size() - 1));
+            text += line + '\n';
+            continue;
+        }
+        text += QString("X%1  +%2+%3  Region%4/City_%5").arg(i % 250).arg(i % 9000, 4, 10, QChar('0'))
+                    .arg(i % 18000, 5, 10, QChar('0')).arg(i % 200).arg(i).toLatin1();
+        if (i % 3 == 0)
+            text += "  comment " + QByteArray::number(i);
+        text += '\n';
+    }
     file.write(text);
     return path;
 }
@@ -312,8 +327,10 @@ int main(int argc, char** argv)
     // The time-zone table: load and index, per line, at two sizes (linear growth).
     if (want("table")) {
         QTemporaryDir dir;
-        for (int lines : { 50000, 500000 }) {
-            const QString path = tableFile(dir, lines);
+        struct Table { int lines; bool repeated; const char* kind; };
+        for (const Table& table : { Table{ 50000, false, "distinct" }, Table{ 500000, false, "distinct" },
+                                    Table{ 500000, true, "IANA" } }) {
+            const QString path = tableFile(dir, table.lines, table.repeated);
             QList<TimeZoneData*> records;
             QMap<QString, int> index;
             QList<QString> regions;
@@ -327,9 +344,10 @@ int main(int argc, char** argv)
                 records.clear();
                 index.clear();
                 regions.clear();
-            }, 1) / lines;
-            rows << Row{ QString("table load + index, per line, %1 lines").arg(lines), perLine, 0, 0 };
-            rows << Row{ QString("  heap kept per line, %1 lines").arg(lines), double(heap) / lines, 0, 0, "B" };
+            }, 1) / table.lines;
+            rows << Row(QString("table load + index, %1k lines %2, per line").arg(table.lines / 1000).arg(table.kind),
+                        perLine, 0, countsInstructions() ? 2000 : 0);
+            rows << Row("  heap kept per line", double(heap) / table.lines, 0, 150, "B");
         }
     }
 
