@@ -67,8 +67,8 @@ struct CachedLabel
     qreal ascent = 0;
 };
 
-// A laid-out label costs about 1.7 kB: 128 of them cover every label on screen many times
-// over, in at most about 220 kB.
+// A laid-out label costs about 1.7 kB: 256 of them hold the longest popup (America's 144
+// cities) and every page's labels, in at most about 440 kB.
 QCache<LabelKey, CachedLabel>* s_labels = 0;
 
 // Layouts hold font engines, which must go before the application tears fonts down.
@@ -81,7 +81,7 @@ void dropLabelCache()
 QCache<LabelKey, CachedLabel>& labelCache()
 {
     if (!s_labels) {
-        s_labels = new QCache<LabelKey, CachedLabel>(128);
+        s_labels = new QCache<LabelKey, CachedLabel>(256);
         qAddPostRoutine(dropLabelCache);
     }
     return *s_labels;
