@@ -1,11 +1,11 @@
 # Thin wrapper over CMake. "make run" starts the phone simulator, "make test" builds and runs
-# the tests, "make bench" and "make bench-ir" the benchmarks. Each installs the Debian packages it lacks first.
+# the tests, "make bench" and "make bench-ir" the benchmarks, "make pictures" renders the
+# documentation's pictures. Each installs the Debian packages it lacks first.
 BUILD ?= build
-MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench bench-ir bench-detail render-check clean
+.PHONY: all deps configure build run test bench bench-ir bench-detail render-check pictures clean
 
 all: build
 
@@ -13,35 +13,53 @@ deps:
 	@./tools/install-deps
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	@echo "configure: $(BUILD)"
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 
 configure: deps $(BUILD)/CMakeCache.txt
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	./tools/run-simulator $(BUILD) $(ARGS)
+# Only what the simulator needs (phonesim, the page, the pictures), quietly: the compiler's
+# lines go to a log that is shown when the build fails.
+run: configure
+	@echo "build: phonesim, the time-zone page and the pictures (log: $(BUILD)/run-build.log)"
+	@cmake --build $(BUILD) -j $(JOBS) --target phonesim >$(BUILD)/run-build.log 2>&1 \
+	  || { tail -n 30 $(BUILD)/run-build.log; echo "build failed: see $(BUILD)/run-build.log"; exit 1; }
+	@echo "run: phonesim (make run ARGS=--help lists its options)"
+	@./tools/run-simulator $(BUILD) $(ARGS)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Ours against stock Qt, side by side: wall time, then instructions under callgrind (counted
-# only around each operation); ARGS="popup page" picks groups. bench-detail runs the other QBENCHMARK programs.
+# Ours against stock Qt, side by side: wall time (bench), or instructions counted by callgrind
+# only around each operation (bench-ir); ARGS="popup page" picks groups.
+BENCH_BUILD = @echo "build: the benchmarks (log: $(BUILD)/bench-build.log)"; \
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks >$(BUILD)/bench-build.log 2>&1 \
+	  || { tail -n 30 $(BUILD)/bench-build.log; echo "build failed: see $(BUILD)/bench-build.log"; exit 1; }
+
 bench: configure
-	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	$(BENCH_BUILD)
 	@$(BUILD)/bin/bench_compare $(ARGS)
 
 bench-ir: configure
-	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	$(BENCH_BUILD)
 	@rm -rf $(BUILD)/ir && mkdir -p $(BUILD)/ir
 	@BENCH_IR_OUT=$(CURDIR)/$(BUILD)/ir/cg.out valgrind --tool=callgrind -q --collect-atstart=no \
 		--callgrind-out-file=$(CURDIR)/$(BUILD)/ir/cg.out $(BUILD)/bin/bench_compare $(ARGS)
 
+# The other QBENCHMARK programs, as a table; the toolkit's debug lines stay off.
 bench-detail: configure
-	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
+	$(BENCH_BUILD)
+	@printf '%-10s %-34s %-36s %14s  %s\n' benchmark function case value unit
 	@for b in $(BUILD)/bin/bench_*; do case $$b in *compare|*hello) continue;; esac; \
-		echo "== $$b"; QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 $$b || exit 1; done
+	  out=$$(QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 QT_LOGGING_RULES='*.debug=false' $$b -csv 2>/dev/null) \
+	    || { echo "$$b failed:"; QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 QT_LOGGING_RULES='*.debug=false' $$b | grep -A3 FAIL; exit 1; }; \
+	  printf '%s\n' "$$out" | sed -nE 's/^"([^"]*)","([^"]*)","([^"]*)",([^,]*),.*/\1\t\2\t\4\t\3/p' \
+	    | sed -e 's/WalltimeMilliseconds/ms/' \
+	    | awk -F'\t' -v b="$${b##*/bench_}" '{ printf "%-10s %-34s %-36s %14.4g  %s\n", b, $$1, $$2, $$3, $$4 }'; \
+	done
 
 # Every page, popup, row and status-bar state rendered and compared byte for byte with the
 # renders kept by the first run (delete $(BUILD)/render/base to take new ones). The status
@@ -58,6 +76,9 @@ render-check: configure
 		&& echo "render-check: $$(find $(BUILD)/render/now -name '*.png' | wc -l) pictures identical"; \
 	else cp -r $(BUILD)/render/now $(BUILD)/render/base \
 		&& echo "render-check: base of $$(find $(BUILD)/render/base -name '*.png' | wc -l) pictures stored"; fi
+
+pictures: configure
+	cmake --build $(BUILD) -j $(JOBS) --target pictures
 
 clean:
 	rm -rf $(BUILD)

@@ -1,11 +1,31 @@
 # The simulator's tests: the theme test needs the painter itself, the host test drives the
-# simulator's host in process, the run test starts the phonesim program.
+# simulator's host in process, the run and VNC tests start the phonesim program (the VNC
+# test as real viewers, with LibVNCServer's client library).
 if(TARGET tst_sim_theme AND TARGET phonethemepainter)
   target_link_libraries(tst_sim_theme PRIVATE phonethemepainter)
 endif()
 if(TARGET tst_sim_host AND TARGET phonesimcore)
   target_link_libraries(tst_sim_host PRIVATE phonesimcore)
   target_compile_definitions(tst_sim_host PRIVATE PHONE_BASE_FILE="$<TARGET_FILE:base>")
+endif()
+if(TARGET tst_sim_vnc AND NOT TARGET phonesim)
+  # No LibVNCServer, no phonesim to test.
+  set_target_properties(tst_sim_vnc tst_sim_run tst_sim_pictures PROPERTIES EXCLUDE_FROM_ALL TRUE)
+  set_tests_properties(tst_sim_vnc tst_sim_run tst_sim_pictures PROPERTIES DISABLED TRUE)
+endif()
+if(TARGET tst_sim_vnc AND TARGET phonesim)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(LIBVNCCLIENT REQUIRED IMPORTED_TARGET libvncclient)
+  target_link_libraries(tst_sim_vnc PRIVATE phonesimcore PkgConfig::LIBVNCCLIENT)
+  add_dependencies(tst_sim_vnc phonesim)
+  target_compile_definitions(tst_sim_vnc PRIVATE PHONESIM_FILE="$<TARGET_FILE:phonesim>")
+  set_tests_properties(tst_sim_vnc PROPERTIES TIMEOUT 90)
+endif()
+if(TARGET tst_sim_pictures AND TARGET phonesim AND TARGET phonegallery)
+  add_dependencies(tst_sim_pictures phonesim phonegallery)
+  target_compile_definitions(tst_sim_pictures PRIVATE PHONESIM_FILE="$<TARGET_FILE:phonesim>"
+    PHONEGALLERY_FILE="$<TARGET_FILE:phonegallery>" PHONE_PICTURES_CLOCK="${PHONE_PICTURES_CLOCK}")
+  set_tests_properties(tst_sim_pictures PROPERTIES TIMEOUT 120)
 endif()
 if(TARGET tst_sim_run AND TARGET phonesim)
   add_dependencies(tst_sim_run phonesim)

@@ -17,14 +17,16 @@
 #include "ListViewSubTitleItem.h"
 #include "ListViewTimeEditItem.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QImage>
+#include <QWindow>
 #include <QPainter>
 #include <QResource>
 #include <QTextStream>
-#include <QTimer>
 
 namespace {
 
@@ -132,15 +134,40 @@ ListViewItem* makeRow(const QString& kind, int i)
     return new ListViewLineEditCheckItem("Account " + n, i != 0, true, "sip:" + n + "@pbx");
 }
 
+bool oneShotTimersPending()
+{
+    // QTimer::singleShot() parks its timer objects on the event dispatcher until they fire.
+    for (const QObject* object : QAbstractEventDispatcher::instance()->children())
+        if (qstrcmp(object->metaObject()->className(), "QSingleShotTimer") == 0)
+            return true;
+    return false;
+}
+
 void settle()
 {
-    // The list places its editors from 1 ms timers; timers fire in the order they expire, so
-    // once a later one of ours has fired, theirs have too.
-    QTimer wait;
-    wait.setSingleShot(true);
-    wait.start(5);
-    while (wait.isActive())
+    // The list places and focuses its editors from 1 ms timers, each started by the one
+    // before: wait until none is left, however long a loaded machine takes (a fixed wait
+    // rendered some editors before they had the focus, without their text cursor).
+    QElapsedTimer guard;
+    guard.start();
+    QApplication::processEvents();
+    while (oneShotTimersPending() && guard.elapsed() < 10000)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// Shows the page with the keyboard on its list and waits until the list has placed its editor.
+// The window system activates a shown window on its own, later on a loaded machine: the focus
+// is given after that, or the activation would take it from the editor again.
+void showFocused(QWidget* screen, QWidget* list)
+{
+    screen->show();
+    QElapsedTimer guard;
+    guard.start();
+    while (QGuiApplication::focusWindow() != screen->windowHandle() && guard.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QApplication::setActiveWindow(screen);
+    list->setFocus();
+    settle();
 }
 
 // One page-sized list of three rows of a kind, with the middle row in the given state.
@@ -162,10 +189,7 @@ QImage renderState(const RowType& type, State state)
         list->setSelectedIdx(1);
         list->setSelectAndPressed(state == Pressed);
     }
-    screen.show();
-    QApplication::setActiveWindow(&screen);
-    list->setFocus();
-    settle();
+    showFocused(&screen, list);
     list->setSelectAndPressed(state == Pressed);
     QImage image(list->size(), QImage::Format_ARGB32);
     image.fill(Qt::white);
@@ -216,10 +240,7 @@ QImage renderScrollBars()
         list->setScrollbarBorderType(styles[s]);
         list->setSelectedIdx(4);
         list->setStartIdx(3);
-        screen.show();
-        QApplication::setActiveWindow(&screen);
-        list->setFocus();
-        settle();
+        showFocused(&screen, list);
         QImage image(list->size(), QImage::Format_ARGB32);
         image.fill(Qt::white);
         list->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
@@ -236,6 +257,14 @@ bool save(const QImage& sheet, const QString& path)
     return sheet.convertToFormat(QImage::Format_Indexed8, Qt::AvoidDither).save(path, "PNG");
 }
 
+// The rows write debug lines as they are built and focused; a gallery run prints its result only.
+void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
+        return;
+    QTextStream(stderr) << message << "\n";
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -244,7 +273,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "72"); // the phone's screen
+    qInstallMessageHandler(quietDebug);
     QApplication app(argc, argv);
+    // A steady text cursor: a blinking one would be on or off depending on how long the
+    // rendering took, and the pictures must come out the same on every run.
+    QApplication::setCursorFlashTime(0);
     QTextStream err(stderr);
     if (argc < 2) {
         err << "usage: phonegallery <phonetheme.rcc> [output directory]\n";

@@ -30,6 +30,7 @@ QString utcOffset(const QDateTime& now)
 IdleScreen::IdleScreen(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint),
       BaseAppInterface("idle", parent),
+      m_pageCount(1),
       m_okPressed(false),
       m_painted(false),
       m_refreshCount(0)
@@ -70,6 +71,12 @@ void IdleScreen::receiveMsg(const QString& command, const QByteArray&)
             setupStatus();
         update();
     }
+}
+
+void IdleScreen::setPageCount(int count)
+{
+    m_pageCount = count;
+    update();
 }
 
 QString IdleScreen::zone() const
@@ -141,8 +148,10 @@ void IdleScreen::paintEvent(QPaintEvent*)
     big.setBold(true);
     QFont small = font();
     small.setPixelSize(18);
-    const QString digits = use24 ? now.toString("hh:mm") : english.toString(now.time(), "hh:mm");
-    const QString ampm = use24 ? QString() : english.toString(now.time(), "AP");
+    // "hh" counts to 12 only beside an AM/PM mark in the same format.
+    const QString twelve = english.toString(now.time(), "hh:mm AP");
+    const QString digits = use24 ? now.toString("hh:mm") : twelve.section(' ', 0, 0);
+    const QString ampm = use24 ? QString() : twelve.section(' ', 1);
     m_clockText = ampm.isEmpty() ? digits : digits + " " + ampm;
     const int digitsWidth = QFontMetrics(big).horizontalAdvance(digits);
     const int ampmWidth = ampm.isEmpty() ? 0 : QFontMetrics(small).horizontalAdvance(ampm) + 6;
@@ -170,7 +179,8 @@ void IdleScreen::paintEvent(QPaintEvent*)
     QFont hint = font();
     hint.setPixelSize(15);
     p.setFont(hint);
-    p.drawText(QRect(0, 110, width(), 24), Qt::AlignCenter, tr("OK: Time zone settings"));
+    p.drawText(QRect(0, 110, width(), 24), Qt::AlignCenter,
+               m_pageCount > 1 ? tr("OK: %1 settings pages").arg(m_pageCount) : tr("OK: Time zone settings"));
 
     if (!m_painted) {
         m_painted = true;

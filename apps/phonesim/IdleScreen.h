@@ -22,6 +22,9 @@ public:
     bool end() override;
     void receiveMsg(const QString& command, const QByteArray& data) override;
 
+    // With more than one page OK offers a menu, and the hint line says so.
+    void setPageCount(int count);
+
     // What the screen shows, as last painted or refreshed.
     QString zone() const;
     QString mode() const;
@@ -50,6 +53,7 @@ private:
     QString m_zone;
     QString m_mode;
     QString m_clockText;
+    int m_pageCount;
     bool m_okPressed;
     bool m_painted;
     int m_refreshCount;

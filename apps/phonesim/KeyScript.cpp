@@ -96,8 +96,8 @@ bool KeyScript::parse(const QString& text)
         } else if ((word == "wait" || word == "sleep") && isNumber(arg)) {
             m_pendingWait += qMax(0, arg.toInt());
             ++i;
-        } else if (word == "shot" && !arg.isEmpty()) {
-            add(Shot, 0, words.at(i + 1), m_keyDelay);
+        } else if ((word == "shot" || word == "face") && !arg.isEmpty()) {
+            add(Shot, word == "face" ? 2 : 0, words.at(i + 1), m_keyDelay);
             ++i;
         } else if (word == "lang" || word == "ime") {
             int value = -1;
@@ -113,7 +113,18 @@ bool KeyScript::parse(const QString& text)
         } else if (word == "quit") {
             add(Quit, 0, QString(), m_keyDelay);
         } else {
-            m_error = QString("unknown word \"%1\" (word %2)").arg(words.at(i)).arg(i + 1);
+            // Say what is missing after a word that needs more.
+            QString need;
+            if (word == "wait" || word == "sleep")
+                need = "a time in milliseconds";
+            else if (word == "shot" || word == "face")
+                need = "a file name";
+            else if (word == "press" || word == "release")
+                need = "a key (up down left right ok back soft1..soft4 f1..f10)";
+            else if (word == "hold")
+                need = "a key and a time in milliseconds";
+            m_error = need.isEmpty() ? QString("unknown word \"%1\" (word %2)").arg(words.at(i)).arg(i + 1)
+                                     : QString("\"%1\" needs %2 (word %3)").arg(words.at(i), need).arg(i + 1);
             m_steps.clear();
             return false;
         }
@@ -170,7 +181,7 @@ void KeyScript::next()
     case Press: m_host->sendPhoneKey(step.value, true); break;
     case Release: m_host->sendPhoneKey(step.value, false); break;
     case Shot: {
-        const QString file = m_host->saveScreenshot(step.text);
+        const QString file = m_host->saveScreenshot(step.text, step.value);
         if (!file.isEmpty())
             m_screenshots.append(file);
         break;

@@ -15,6 +15,7 @@ class PhoneHost;
 //   press KEY, release KEY, hold KEY MS                 a key held down
 //   wait MS                                             pause
 //   shot FILE                                           PNG of the whole screen
+//   face FILE                                           the same in the phone face (zoom 2)
 //   lang [N], clock24, ime [N], closepopups             the host's actions
 //   quit                                                end the simulator
 class KeyScript : public QObject

@@ -5,13 +5,18 @@
 #include "IME.h"
 #include "IdleScreen.h"
 #include "KeyMap.h"
+#include "ListView.h"
+#include "PageMenu.h"
+#include "PhoneFace.h"
 #include "ScreenComposer.h"
 #include "Status.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QStandardPaths>
 #include <QSettings>
 #include <QTextStream>
 #include <QTimer>
@@ -52,7 +57,10 @@ PhoneHost::PhoneHost(const QString& configDir, QObject* parent)
       m_status(0),
       m_idle(0),
       m_screen(0),
+      m_menu(0),
+      m_capturingTitle(-1),
       m_pageOpen(false),
+      m_openIndex(-1),
       m_reportTiming(false),
       m_waitingForPageFrame(false),
       m_clockFromOk(false),
@@ -72,8 +80,13 @@ PhoneHost::PhoneHost(const QString& configDir, QObject* parent)
     m_status->setGeometry(0, 0, 384, 26);
     m_core->setStatusWidget(m_status);
 
+    // Pages name themselves by the title they give the bar when they are built or retitled.
+    connect(m_status, SIGNAL(titleChanged(QString)), this, SLOT(captureTitle(QString)));
+
     m_idle = new IdleScreen(0);
     connect(m_idle, SIGNAL(openSettings()), this, SLOT(okOnIdle()));
+    m_menu = new PageMenu(0);
+    connect(m_menu, SIGNAL(pageChosen(int)), this, SLOT(openChosenPage(int)));
     if (IME* ime = m_core->ime())
         connect(ime, SIGNAL(changedIMEStatus(int)), this, SLOT(imeStatusChanged(int)));
     connect(m_core, SIGNAL(timeZoneApplied(QString)), this, SLOT(timeZoneApplied()));
@@ -83,9 +96,13 @@ PhoneHost::PhoneHost(const QString& configDir, QObject* parent)
 PhoneHost::~PhoneHost()
 {
     qApp->removeEventFilter(this);
-    // The host owns the page; it goes before the bar it borrows and the facade it talks to.
-    delete m_page.data();
+    // The host owns the pages; they go before the bar they borrow and the facade they talk
+    // to. Their libraries stay loaded: the pages' code may still be on the stack.
+    for (const Page& page : m_pages)
+        delete page.object.data();
+    delete m_menu;
     delete m_idle;
+    qDeleteAll(m_plugins);
     m_core->setStatusWidget(0);
     delete m_status;
     delete m_screen;
@@ -98,18 +115,56 @@ PhoneHost::~PhoneHost()
 
 bool PhoneHost::loadPage(const QString& pluginPath)
 {
-    if (!m_plugin.load(pluginPath)) {
-        m_error = m_plugin.errorString();
-        return false;
-    }
-    QObject* object = m_plugin.instance();
-    if (!object || !qobject_cast<BaseAppInterface*>(object)) {
+    PagePlugin* plugin = new PagePlugin;
+    m_plugins.append(plugin);
+    Page page = {plugin, 0, QString()};
+    m_capturingTitle = m_pages.size();
+    m_pages.append(page);
+    const bool loaded = plugin->load(pluginPath);
+    QObject* object = loaded ? plugin->instance() : 0;
+    m_capturingTitle = -1;
+    if (!loaded)
+        m_error = plugin->errorString();
+    else if (!object || !qobject_cast<BaseAppInterface*>(object))
         m_error = QString("%1 gives no page with the host interface").arg(pluginPath);
+    for (int i = 0; object && i + 1 < m_pages.size(); ++i)
+        if (m_pages.at(i).object == object)
+            m_error = QString("%1 is loaded already").arg(pluginPath);
+    if (!loaded || !object || !m_error.isEmpty()) {
+        m_pages.removeLast();
         return false;
     }
-    m_page = object;
+    m_pages.last().object = object;
     m_error.clear();
+    updateMenu();
     return true;
+}
+
+int PhoneHost::pageCount() const
+{
+    return m_pages.size();
+}
+
+QStringList PhoneHost::pageTitles() const
+{
+    QStringList titles;
+    for (const Page& page : m_pages) {
+        const BaseAppInterface* app = qobject_cast<BaseAppInterface*>(page.object.data());
+        titles << (!page.title.isEmpty() ? page.title : app ? app->appName() : QString());
+    }
+    return titles;
+}
+
+void PhoneHost::captureTitle(const QString& title)
+{
+    if (m_capturingTitle >= 0 && m_capturingTitle < m_pages.size())
+        m_pages[m_capturingTitle].title = title.trimmed();
+}
+
+void PhoneHost::updateMenu()
+{
+    m_menu->setTitles(pageTitles());
+    m_idle->setPageCount(m_pages.size());
 }
 
 QString PhoneHost::errorString() const
@@ -135,8 +190,8 @@ void PhoneHost::start()
         m_status->setUIStatusLock(system.value("Menu_Password/enable", false).toBool());
     }
     m_core->setTimeZoneFromConfig();
-    if (m_core->language() != Core::LangEnglish && page())
-        m_core->sendAppMsg(page()->appName(), "changedLanguage()", QByteArray());
+    if (m_core->language() != Core::LangEnglish)
+        sendToApps("changedLanguage()");
 
     m_status->show();
     m_idle->start(0, 0);
@@ -162,14 +217,19 @@ ScreenComposer* PhoneHost::screen() const
     return m_screen;
 }
 
-BaseAppInterface* PhoneHost::page() const
+PageMenu* PhoneHost::menu() const
 {
-    return qobject_cast<BaseAppInterface*>(m_page.data());
+    return m_menu;
 }
 
-QWidget* PhoneHost::pageWidget() const
+BaseAppInterface* PhoneHost::page(int index) const
 {
-    return qobject_cast<QWidget*>(m_page.data());
+    return index >= 0 && index < m_pages.size() ? qobject_cast<BaseAppInterface*>(m_pages.at(index).object.data()) : 0;
+}
+
+QWidget* PhoneHost::pageWidget(int index) const
+{
+    return index >= 0 && index < m_pages.size() ? qobject_cast<QWidget*>(m_pages.at(index).object.data()) : 0;
 }
 
 bool PhoneHost::isPageOpen() const
@@ -182,6 +242,19 @@ void PhoneHost::setScreenshotDir(const QString& dir)
     m_screenshotDir = dir;
 }
 
+QString PhoneHost::screenshotDir() const
+{
+    return m_screenshotDir.isEmpty() ? defaultScreenshotDir() : m_screenshotDir;
+}
+
+QString PhoneHost::defaultScreenshotDir()
+{
+    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (pictures.isEmpty())
+        pictures = QDir::home().filePath("Pictures");
+    return QDir(pictures).filePath("phonesim");
+}
+
 void PhoneHost::setReportTiming(bool on)
 {
     m_reportTiming = on;
@@ -192,11 +265,12 @@ qint64 PhoneHost::lastOpenTime() const
     return m_lastOpenTime;
 }
 
-void PhoneHost::openPage()
+void PhoneHost::openPage(int index)
 {
-    BaseAppInterface* app = page();
+    BaseAppInterface* app = page(index);
     if (!app || m_pageOpen)
         return;
+    m_openIndex = index;
     m_pageOpen = true;
     m_waitingForPageFrame = true;
     if (!m_clockFromOk)
@@ -207,19 +281,32 @@ void PhoneHost::openPage()
     app->start(m_idle, 0);
     m_pageOpen = false;
     m_waitingForPageFrame = false;
-    if (m_idle && m_idle->isVisible()) {
-        m_idle->activateWindow();
-        m_idle->setFocus();
+    // Back to the menu if the page came from it, else to the idle screen.
+    QWidget* back = m_menu->isVisible() ? static_cast<QWidget*>(m_menu) : m_idle;
+    if (back->isVisible()) {
+        back->activateWindow();
+        back->setFocus();
+        if (back == m_menu)
+            m_menu->list()->setFocus();
     }
     emit pageClosed();
 }
 
 void PhoneHost::okOnIdle()
 {
+    if (m_pages.size() > 1) {
+        m_menu->open();
+        return;
+    }
+    openChosenPage(0);
+}
+
+void PhoneHost::openChosenPage(int index)
+{
     // Timed from the key, opened once the key's release has been handled.
     m_openClock.start();
     m_clockFromOk = true;
-    QTimer::singleShot(0, this, SLOT(openPage()));
+    QMetaObject::invokeMethod(this, "openPage", Qt::QueuedConnection, Q_ARG(int, index));
 }
 
 void PhoneHost::switchLanguage(int language)
@@ -260,16 +347,26 @@ void PhoneHost::closePopups()
     m_core->broadcast("closeSelectPopup()");
 }
 
-QString PhoneHost::saveScreenshot(const QString& path)
+QString PhoneHost::saveScreenshot(const QString& path, int faceZoom)
 {
     QString file = path;
     if (file.isEmpty())
         file = QString("phonesim-%1-%2.png")
                    .arg(QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss"))
                    .arg(++m_screenshotCount);
-    if (QDir::isRelativePath(file) && !m_screenshotDir.isEmpty())
-        file = QDir(m_screenshotDir).filePath(file);
-    if (!m_screen->save(file)) {
+    if (QDir::isRelativePath(file)) {
+        QDir().mkpath(screenshotDir());
+        file = QDir(screenshotDir()).filePath(file);
+    }
+    file = QFileInfo(file).absoluteFilePath();
+    QImage picture = m_screen->compose();
+    if (faceZoom > 0) {
+        const PhoneFace face(faceZoom);
+        QImage framed(face.size(), QImage::Format_RGB32);
+        face.paint(&framed, picture, 0);
+        picture = framed;
+    }
+    if (!picture.save(file, "PNG")) {
         out() << "phonesim: cannot write " << file << "\n" << flush;
         return QString();
     }
@@ -305,6 +402,30 @@ void PhoneHost::sendPhoneKey(int key, bool press)
     QApplication::sendEvent(target, &event);
 }
 
+void PhoneHost::queuePcKey(int key, bool press, Qt::KeyboardModifiers modifiers, const QString& text, bool autoRepeat)
+{
+    QueuedKey queued = {key, press, modifiers, text, autoRepeat};
+    m_keys.enqueue(queued);
+    if (m_keys.size() == 1)
+        QTimer::singleShot(0, this, SLOT(deliverQueuedKey()));
+}
+
+void PhoneHost::deliverQueuedKey()
+{
+    if (m_keys.isEmpty())
+        return;
+    const QueuedKey queued = m_keys.dequeue();
+    // The next one first: this key may open a modal loop that returns much later.
+    if (!m_keys.isEmpty())
+        QTimer::singleShot(0, this, SLOT(deliverQueuedKey()));
+    QWidget* target = keyTarget();
+    if (!target)
+        target = m_idle;
+    QKeyEvent event(queued.press ? QEvent::KeyPress : QEvent::KeyRelease, queued.key, queued.modifiers,
+                    queued.text, queued.autoRepeat);
+    QApplication::sendEvent(target, &event);
+}
+
 bool PhoneHost::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
@@ -320,7 +441,7 @@ bool PhoneHost::eventFilter(QObject* watched, QEvent* event)
             QTimer::singleShot(0, this, SLOT(restoreActiveWindow()));
         break;
     case QEvent::Paint:
-        if (m_waitingForPageFrame && watched == pageWidget()) {
+        if (m_waitingForPageFrame && watched == pageWidget(m_openIndex)) {
             m_waitingForPageFrame = false;
             // Reported once the paint is done and on its way to the screen.
             QTimer::singleShot(0, this, SLOT(reportPageFrame()));
@@ -359,6 +480,8 @@ bool PhoneHost::translateKey(QObject* receiver, QKeyEvent* event)
     case KeyMap::CycleIme: setImeStatus(); break;
     case KeyMap::ClosePopups: closePopups(); break;
     case KeyMap::Screenshot: saveScreenshot(); break;
+    case KeyMap::ZoomIn: emit zoomRequested(1); break;
+    case KeyMap::ZoomOut: emit zoomRequested(-1); break;
     case KeyMap::Help: printHelp(); break;
     case KeyMap::Quit: QCoreApplication::exit(0); break;
     default: break;
@@ -368,9 +491,16 @@ bool PhoneHost::translateKey(QObject* receiver, QKeyEvent* event)
 
 void PhoneHost::sendToApps(const QString& command)
 {
-    if (BaseAppInterface* app = page())
-        m_core->sendAppMsg(app->appName(), command, QByteArray());
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (BaseAppInterface* app = page(i)) {
+            // A page retitles itself in the new language.
+            m_capturingTitle = i;
+            m_core->sendAppMsg(app->appName(), command, QByteArray());
+            m_capturingTitle = -1;
+        }
+    }
     m_core->sendAppMsg("idle", command, QByteArray());
+    updateMenu();
 }
 
 void PhoneHost::restoreActiveWindow()

@@ -4,20 +4,25 @@
 #include "PagePlugin.h"
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QQueue>
+#include <QStringList>
 
 class BaseAppInterface;
 class Core;
 class IdleScreen;
+class PageMenu;
 class QKeyEvent;
 class QWidget;
 class ScreenComposer;
 class Status;
 
-// What the phone's host application does around a page: the Core facade with its config
-// directory, the one status bar, the idle screen, the page plug-in run modally on OK, the
-// host's messages, and the PC keyboard turned into the phone's keys.
+// What the phone's host application does around its pages: the Core facade with its config
+// directory, the one status bar, the idle screen, the page plug-ins run modally on OK (with a
+// menu of them when there are several), the host's messages, and the PC keyboard turned
+// into the phone's keys.
 class PhoneHost : public QObject
 {
     Q_OBJECT
@@ -26,9 +31,13 @@ public:
     explicit PhoneHost(const QString& configDir, QObject* parent = 0);
     ~PhoneHost();
 
-    // Opens the plug-in and asks it for its page. False (with errorString()) when the library
-    // or its page is missing; the idle screen works without one.
+    // Opens the plug-in and asks it for its page, added after those loaded before. False
+    // (with errorString()) when the library or its page is missing or already loaded; the
+    // idle screen works without any.
     bool loadPage(const QString& pluginPath);
+    int pageCount() const;
+    // The title each page gave the status bar, else its application name.
+    QStringList pageTitles() const;
     QString errorString() const;
     // Applies the stored settings (zone, clock, language) and shows the status bar and the
     // idle screen.
@@ -38,29 +47,39 @@ public:
     Status* status() const;
     IdleScreen* idle() const;
     ScreenComposer* screen() const;
-    BaseAppInterface* page() const;
-    QWidget* pageWidget() const;
+    PageMenu* menu() const;
+    BaseAppInterface* page(int index = 0) const;
+    QWidget* pageWidget(int index = 0) const;
     bool isPageOpen() const;
 
-    // Where the screenshot key writes (a directory); empty: the current directory.
+    // Where screenshots with a relative name go (created when needed).
     void setScreenshotDir(const QString& dir);
+    QString screenshotDir() const;
+    // The directory S writes into without --shot-dir: ~/Pictures/phonesim.
+    static QString defaultScreenshotDir();
     // Print a line with the time from OK to the page's first frame on every opening.
     void setReportTiming(bool on);
     qint64 lastOpenTime() const;
 
 public slots:
-    // Runs the page modally; returns when it is closed. Does nothing while it is open.
-    void openPage();
+    // Runs a page modally; returns when it is closed. Does nothing while one is open.
+    void openPage(int index = 0);
     void switchLanguage(int language = -1);
     void toggle24HourTime();
     void setImeStatus(int status = -1);
     void closePopups();
-    QString saveScreenshot(const QString& path = QString());
+    // The screen as a PNG, or with faceZoom 1 to 4 the whole face as viewers see it.
+    QString saveScreenshot(const QString& path = QString(), int faceZoom = 0);
     void printHelp();
     // Delivers one phone key as the keypad would: to the widget with the keyboard focus.
     void sendPhoneKey(int key, bool press);
+    // A key of the PC keyboard from a viewer, mapped like a local one. Queued and delivered
+    // one at a time to the widget that has the keyboard when its turn comes, so a key that
+    // opens a popup leaves the next ones to the popup.
+    void queuePcKey(int key, bool press, Qt::KeyboardModifiers modifiers, const QString& text, bool autoRepeat);
 
 signals:
+    void zoomRequested(int steps);
     void pageOpened();
     void pageFirstFrame(qint64 msSinceOk);
     void pageClosed();
@@ -70,26 +89,47 @@ protected:
 
 private slots:
     void okOnIdle();
+    void openChosenPage(int index);
     void restoreActiveWindow();
     void imeStatusChanged(int status);
     void timeZoneApplied();
     void reportPageFrame();
+    void deliverQueuedKey();
+    void captureTitle(const QString& title);
 
 private:
+    struct Page {
+        PagePlugin* plugin;
+        QPointer<QObject> object;
+        QString title;
+    };
+    struct QueuedKey {
+        int key;
+        bool press;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        bool autoRepeat;
+    };
+
     bool translateKey(QObject* receiver, QKeyEvent* event);
     void sendToApps(const QString& command);
     static QWidget* keyTarget();
+    void updateMenu();
 
     Core* m_core;
     bool m_ownsCore;
     Status* m_status;
     IdleScreen* m_idle;
     ScreenComposer* m_screen;
-    PagePlugin m_plugin;
-    QPointer<QObject> m_page;
+    PageMenu* m_menu;
+    QList<Page> m_pages;
+    QList<PagePlugin*> m_plugins;   // every library opened; none is unloaded
+    int m_capturingTitle;
+    QQueue<QueuedKey> m_keys;
     QString m_error;
     QString m_screenshotDir;
     bool m_pageOpen;
+    int m_openIndex;
     bool m_reportTiming;
     bool m_waitingForPageFrame;
     bool m_clockFromOk;

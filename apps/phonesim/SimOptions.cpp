@@ -6,11 +6,12 @@
 SimOptions::SimOptions()
     : display(Vnc),
       port(5900),
+      zoom(2),
       fresh(false),
       stay(false),
       keyDelay(80),
       timing(false),
-      quiet(false),
+      verbose(false),
       language(-1),
       m_help(false)
 {
@@ -20,36 +21,43 @@ QString SimOptions::helpText()
 {
     return QString(
         "Usage: phonesim [options]\n"
-        "The phone's host application with the time-zone settings page, on a 384 x 160 screen.\n"
+        "The phone's host application with its settings pages, on a 384 x 160 screen.\n"
         "\n"
         "Display:\n"
-        "  --vnc               Qt's VNC server on 127.0.0.1 only, no password (default)\n"
-        "  --port N            VNC port (default 5900; the next free one is taken if busy)\n"
-        "  --window            the X display in DISPLAY, e.g. a nested 384x160 Xephyr\n"
+        "  --vnc               serve the screen in a phone face to VNC viewers and browsers\n"
+        "                      on this machine (default)\n"
+        "  --window            the same, shown in a VNC viewer window on this desktop\n"
         "  --headless          no display at all (scripted runs, screenshots)\n"
-        "Data:\n"
+        "  --port N            VNC port (default 5900; the next free one is taken if busy)\n"
+        "  --zoom N            the face's screen 1 to 4 times its size (default 2; + and -)\n"
+        "  --listen ADDRESS    listen on another IPv4 address than 127.0.0.1; needs a password\n"
+        "  --password-file F   require VNC authentication with the first line of F\n"
+        "Pages and data:\n"
+        "  --plugin PATH       the time-zone page (default: the build tree's, or ../plugins)\n"
+        "  --page PATH         another page plug-in, or a directory of them (repeatable);\n"
+        "                      with several pages OK on the idle screen shows their menu\n"
         "  --config-dir DIR    phone files (default $PHONESIM_CONFIG_DIR or ~/.config/phonesim)\n"
         "  --fresh             start from the shipped phone files again\n"
-        "  --plugin PATH       the page plug-in (default: the build tree's, or ../plugins)\n"
         "  --theme PATH        the pictures' resource file (default: the build tree's)\n"
         "  --language N        0 Korean, 1 English, 2 German, 3 Spanish, 4 Italian,\n"
         "                      5 Russian, 6 Turkish (default: as last chosen)\n"
         "  --font FAMILY       the screen's font (default: Liberation Sans Narrow, else\n"
         "                      DejaVu Sans Condensed, else DejaVu Sans)\n"
+        "  --clock \"YYYY-MM-DD HH:MM\"  stop the phone's clock at that local time\n"
         "Scripted runs:\n"
         "  --script FILE       play a key script (\"-\" reads standard input)\n"
         "  --keys WORDS        play the words given, e.g. \"ok down ok shot page.png\"\n"
-        "  --shot-dir DIR      where screenshots with a relative name go\n"
+        "  --shot-dir DIR      where screenshots go (default ~/Pictures/phonesim)\n"
         "  --key-delay MS      pause before each scripted key (default 80)\n"
         "  --stay              keep running when the script ends (headless runs quit)\n"
         "Other:\n"
         "  --timing            print start-up and page-opening times\n"
-        "  --quiet             hide the toolkit's debug lines\n"
+        "  --verbose           show the toolkit's and the VNC server's debug lines\n"
         "  -h, --help          this text\n"
         "\n"
         "Script words: up down left right ok back soft1..soft4 f1..f10 (KEY*N repeats),\n"
-        "press KEY, release KEY, hold KEY MS, wait MS, shot FILE, lang [N], clock24,\n"
-        "ime [N], closepopups, quit; \"#\" starts a comment.\n");
+        "press KEY, release KEY, hold KEY MS, wait MS, shot FILE, face FILE, lang [N],\n"
+        "clock24, ime [N], closepopups, quit; \"#\" starts a comment.\n");
 }
 
 bool SimOptions::parse(const QStringList& arguments)
@@ -78,6 +86,12 @@ bool SimOptions::parse(const QStringList& arguments)
             hasValue = true;
             return true;
         };
+        const auto takeText = [&](QString& target) -> bool {
+            if (!takeValue())
+                return false;
+            target = value;
+            return true;
+        };
         const auto takeNumber = [&](int& target, int min, int max) -> bool {
             if (!takeValue())
                 return false;
@@ -102,27 +116,54 @@ bool SimOptions::parse(const QStringList& arguments)
         } else if (name == "--port") {
             if (!takeNumber(port, 1, 65535))
                 return false;
-        } else if (name == "--config-dir") {
+        } else if (name == "--zoom") {
+            if (!takeNumber(zoom, 1, 4))
+                return false;
+        } else if (name == "--listen") {
+            if (!takeText(listenAddress))
+                return false;
+        } else if (name == "--password-file") {
             if (!takeValue())
                 return false;
-            configDir = value;
+            QFile file(value);
+            if (!file.open(QIODevice::ReadOnly)) {
+                m_error = QString("cannot read the password file %1").arg(value);
+                return false;
+            }
+            password = QString::fromUtf8(file.readLine()).trimmed();
+            if (password.isEmpty()) {
+                m_error = QString("the password file %1 is empty").arg(value);
+                return false;
+            }
+        } else if (name == "--config-dir") {
+            if (!takeText(configDir))
+                return false;
         } else if (name == "--fresh") {
             fresh = true;
         } else if (name == "--plugin") {
-            if (!takeValue())
+            if (!takeText(pluginPath))
                 return false;
-            pluginPath = value;
+        } else if (name == "--page") {
+            QString page;
+            if (!takeText(page))
+                return false;
+            pagePaths << page;
+        } else if (name == "--clock") {
+            if (!takeText(clock))
+                return false;
+            if (!clockTime().isValid()) {
+                m_error = QString("--clock: \"%1\" is not \"YYYY-MM-DD HH:MM\"").arg(value);
+                return false;
+            }
         } else if (name == "--theme") {
-            if (!takeValue())
+            if (!takeText(themePath))
                 return false;
-            themePath = value;
         } else if (name == "--language") {
             if (!takeNumber(language, 0, 6))
                 return false;
         } else if (name == "--font") {
-            if (!takeValue())
+            if (!takeText(font))
                 return false;
-            font = value;
         } else if (name == "--script") {
             if (!takeValue())
                 return false;
@@ -139,9 +180,8 @@ bool SimOptions::parse(const QStringList& arguments)
                 return false;
             scriptParts << value;
         } else if (name == "--shot-dir") {
-            if (!takeValue())
+            if (!takeText(shotDir))
                 return false;
-            shotDir = value;
         } else if (name == "--key-delay") {
             if (!takeNumber(keyDelay, 0, 60000))
                 return false;
@@ -149,9 +189,13 @@ bool SimOptions::parse(const QStringList& arguments)
             stay = true;
         } else if (name == "--timing") {
             timing = true;
-        } else if (name == "--quiet") {
-            quiet = true;
-        } else if (name == "-platform" || name == "-display" || name == "-qwindowgeometry") {
+        } else if (name == "--verbose") {
+            verbose = true;
+        } else if (name == "-platform" || name == "--platform") {
+            // Qt's own servers listen where they like; phonesim keeps the screen to itself.
+            m_error = QString("%1: phonesim shows its screen itself (--vnc, --window or --headless)").arg(name);
+            return false;
+        } else if (name == "-display" || name == "-qwindowgeometry") {
             // Qt's own options pass through to the application object.
             ++i;
         } else {
@@ -173,16 +217,12 @@ bool SimOptions::helpRequested() const
     return m_help;
 }
 
-QString SimOptions::platform() const
+QDateTime SimOptions::clockTime() const
 {
-    switch (display) {
-    case Window:
-        return "xcb";
-    case Headless:
-        return "offscreen";
-    case Vnc:
-        break;
+    for (const char* format : {"yyyy-MM-dd HH:mm", "yyyy-MM-dd HH:mm:ss"}) {
+        const QDateTime time = QDateTime::fromString(clock, QString::fromLatin1(format));
+        if (time.isValid())
+            return time;
     }
-    // 384 x 160 at 72 dpi is 135 x 56 mm.
-    return QString("vnc:size=384x160:mmsize=135x56:port=%1").arg(port);
+    return QDateTime();
 }

@@ -1,11 +1,11 @@
 #ifndef SIMOPTIONS_H
 #define SIMOPTIONS_H
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
-// phonesim's command line. Parsed before the application object exists, because the options
-// choose Qt's platform.
+// phonesim's command line, parsed before the application object exists.
 class SimOptions
 {
 public:
@@ -18,21 +18,26 @@ public:
     QString errorText() const;
     bool helpRequested() const;
     static QString helpText();
-    // The QT_QPA_PLATFORM value for the chosen display.
-    QString platform() const;
+    // The moment --clock names, as local time; invalid without --clock.
+    QDateTime clockTime() const;
 
     Display display;
     int port;
+    QString listenAddress;  // empty: the loopback interface
+    QString password;       // from --password-file
+    int zoom;
     QString configDir;
     bool fresh;
     QString pluginPath;
+    QStringList pagePaths; // --page: further page plug-ins, or directories of them
     QString themePath;
     QString script;        // script words, from --script files and --keys, in order
     QString shotDir;
     bool stay;             // keep running after the script
     int keyDelay;
     bool timing;
-    bool quiet;
+    bool verbose;
+    QString clock;         // --clock "yyyy-MM-dd HH:mm"
     int language;          // -1: as stored
     QString font;          // empty: the narrowest of the usual families installed
 

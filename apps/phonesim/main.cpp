@@ -1,11 +1,12 @@
-// phonesim: the phone's host application on a PC, running the time-zone settings page.
+// phonesim: the phone's host application on a PC, running the settings pages.
 #include "IdleScreen.h"
 #include "KeyMap.h"
 #include "KeyScript.h"
-#include "LoopbackGuard.h"
 #include "PhoneHost.h"
+#include "SimClock.h"
 #include "SimData.h"
 #include "SimOptions.h"
+#include "VncDisplay.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -13,9 +14,18 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QProcess>
 #include <QResource>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextStream>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <string.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #ifndef PHONESIM_PLUGIN
 #define PHONESIM_PLUGIN ""
@@ -51,9 +61,11 @@ struct ThemeRegistration {
     const bool registered;
 };
 
-void dropDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
+// The toolkit writes a debug line for many keys; they are for --verbose only.
+void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    if (type == QtDebugMsg || type == QtInfoMsg)
+    // Also Qt's note on a missing runtime directory (root, containers): it changes nothing.
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
         return;
     QTextStream(stderr) << message << "\n";
 }
@@ -69,6 +81,22 @@ QString firstExisting(const QString& given, const QStringList& candidates)
     return QString();
 }
 
+// Plug-in files: each path given, or the .so files of a directory, in name order.
+QStringList pageFiles(const QStringList& paths)
+{
+    QStringList files;
+    for (const QString& path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            files << path;
+            continue;
+        }
+        const QDir dir(path);
+        for (const QString& name : dir.entryList(QStringList() << "*.so", QDir::Files, QDir::Name))
+            files << dir.filePath(name);
+    }
+    return files;
+}
+
 QString ownDir(const char* argv0)
 {
     // Before the application object exists: resolve through /proc, falling back to argv[0].
@@ -77,9 +105,29 @@ QString ownDir(const char* argv0)
     return QFileInfo(path).absolutePath();
 }
 
-void setUpPlatform(const SimOptions& options)
+bool portIsFree(const QString& address, int port)
 {
-    qputenv("QT_QPA_PLATFORM", options.platform().toLocal8Bit());
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    int yes = 1;
+    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    sockaddr_in where;
+    memset(&where, 0, sizeof where);
+    where.sin_family = AF_INET;
+    where.sin_port = htons(port);
+    if (address.isEmpty() || address == "localhost" || inet_pton(AF_INET, address.toLatin1().constData(), &where.sin_addr) != 1)
+        where.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool free = bind(fd, reinterpret_cast<sockaddr*>(&where), sizeof where) == 0 && listen(fd, 1) == 0;
+    close(fd);
+    return free;
+}
+
+void setUpPlatform()
+{
+    // Qt draws off screen; phonesim itself serves the screen (VncDisplay), so no server of
+    // Qt's own ever listens, whatever the environment asks for.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     // As on the phone: a 20-point font is 20 pixels, and no scaling of any kind.
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "72");
@@ -87,8 +135,33 @@ void setUpPlatform(const SimOptions& options)
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qunsetenv("QT_AUTO_SCREEN_SCALE_FACTOR");
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
-    // Qt's framebuffer screens would stretch the first window (the status bar) to full screen.
-    qputenv("QT_QPA_FB_FORCE_FULLSCREEN", "0");
+}
+
+// One font everywhere, whatever the desktop's theme says: a narrow one as on the phone,
+// where the status bar's clock has 72 pixels for "10:17 AM" at 18 points.
+bool setUpFont(QApplication& app, const QString& wanted)
+{
+    const QStringList installed = QFontDatabase().families();
+    QString family;
+    if (!wanted.isEmpty()) {
+        for (const QString& f : installed)
+            if (f.compare(wanted, Qt::CaseInsensitive) == 0)
+                family = f;
+        if (family.isEmpty()) {
+            err() << "phonesim: no font family \"" << wanted << "\" (fc-list : family lists them)\n";
+            return false;
+        }
+    } else {
+        for (const char* candidate : {"Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans"})
+            if (family.isEmpty() && installed.contains(QString::fromLatin1(candidate)))
+                family = QString::fromLatin1(candidate);
+    }
+    if (!family.isEmpty()) {
+        app.setFont(QFont(family));
+        // The lists ask for the phone's own font by name; it stands in for that one too.
+        QFont::insertSubstitution("1R_02_OV_ED", family);
+    }
+    return true;
 }
 
 } // namespace
@@ -110,40 +183,27 @@ int main(int argc, char** argv)
         out() << SimOptions::helpText() << "\nKeys:\n" << KeyMap::helpText();
         return 0;
     }
-
-    if (options.display == SimOptions::Vnc) {
-        LoopbackGuard::setEnabled(true);
+    const bool served = options.display != SimOptions::Headless;
+    if (served) {
         const int wanted = options.port;
-        while (!LoopbackGuard::isPortFree(options.port) && options.port < wanted + 20)
+        while (!portIsFree(options.listenAddress, options.port) && options.port < qMin(wanted + 20, 65535))
             ++options.port;
-        if (!LoopbackGuard::isPortFree(options.port)) {
+        if (!portIsFree(options.listenAddress, options.port)) {
             err() << "phonesim: no free VNC port from " << wanted << " to " << options.port << "\n";
             return 1;
         }
     }
-    setUpPlatform(options);
-    if (options.quiet)
-        qInstallMessageHandler(dropDebug);
+    // A viewer that goes away mid-write must not end the simulator.
+    signal(SIGPIPE, SIG_IGN);
+    setUpPlatform();
+    if (!options.verbose)
+        qInstallMessageHandler(quietDebug);
 
     QApplication app(argc, argv);
     app.setApplicationName("phonesim");
     app.setQuitOnLastWindowClosed(false);
-    // One font everywhere, whatever the desktop's theme says: a narrow one as on the phone,
-    // where the status bar's clock has 72 pixels for "10:17 AM" at 18 points.
-    QString family = options.font;
-    if (family.isEmpty()) {
-        const QStringList installed = QFontDatabase().families();
-        for (const char* candidate : {"Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans"})
-            if (installed.contains(QString::fromLatin1(candidate))) {
-                family = QString::fromLatin1(candidate);
-                break;
-            }
-    }
-    if (!family.isEmpty()) {
-        app.setFont(QFont(family));
-        // The lists ask for the phone's own font by name; it stands in for that one too.
-        QFont::insertSubstitution("1R_02_OV_ED", family);
-    }
+    if (!setUpFont(app, options.font))
+        return 2;
 
     const QString exeDir = ownDir(argv[0]);
     const QString theme = firstExisting(options.themePath,
@@ -178,37 +238,73 @@ int main(int argc, char** argv)
                                              QStringList() << exeDir + "/../plugins/libsettings_datetime.so"
                                                            << exeDir + "/libsettings_datetime.so"
                                                            << QString::fromUtf8(PHONESIM_PLUGIN));
-        if (!host.loadPage(plugin)) {
-            err() << "phonesim: cannot load the page: "
-                  << (plugin.isEmpty() ? QString("no plug-in found (use --plugin)") : host.errorString()) << "\n";
-            return 1;
+        for (const QString& file : QStringList(plugin) + pageFiles(options.pagePaths)) {
+            if (!host.loadPage(file)) {
+                err() << "phonesim: cannot load the page: "
+                      << (file.isEmpty() ? QString("no plug-in found (use --plugin)") : host.errorString()) << "\n";
+                return 1;
+            }
         }
         host.setScreenshotDir(options.shotDir);
         host.setReportTiming(options.timing);
-        host.start();
-
         QObject::connect(host.idle(), &IdleScreen::firstFrame, [&]() {
             if (options.timing)
-                out() << "phonesim: idle screen first frame " << sinceStart.elapsed()
-                      << " ms after start\n" << flush;
+                out() << "phonesim: idle screen first frame " << sinceStart.elapsed() << " ms after start\n"
+                      << flush;
         });
-
-        switch (options.display) {
-        case SimOptions::Vnc:
-            out() << "phonesim: the phone's screen is a VNC server on 127.0.0.1:" << options.port
-                  << " (loopback only, no password)\n"
-                  << "  connect:     vncviewer 127.0.0.1::" << options.port << "\n"
-                  << "  from afar:   ssh -L " << options.port << ":127.0.0.1:" << options.port
-                  << " <this machine>, then the same command there\n";
-            break;
-        case SimOptions::Window:
-            out() << "phonesim: the phone's screen is the X display " << qgetenv("DISPLAY") << "\n";
-            break;
-        case SimOptions::Headless:
-            break;
+        host.start();
+        if (options.clockTime().isValid()) {
+            // Local time of the zone the host has just applied; still pictures throughout.
+            SimClock::freeze(options.clockTime().toMSecsSinceEpoch());
+            QApplication::setCursorFlashTime(0);
         }
-        if (options.display != SimOptions::Headless)
-            out() << "Keys (the keyboard focus must be on the phone's screen):\n" << KeyMap::helpText() << flush;
+
+        VncDisplay display(&host);
+        QProcess viewer;
+        if (served) {
+            VncDisplay::Settings settings;
+            settings.address = options.listenAddress;
+            settings.port = options.port;
+            settings.password = options.password;
+            settings.zoom = options.zoom;
+            settings.webDir = "/usr/share/novnc";
+            VncDisplay::setLogging(options.verbose);
+            if (!display.start(settings)) {
+                err() << "phonesim: " << display.errorString() << "\n";
+                return 2;
+            }
+            const QString where = options.listenAddress.isEmpty() ? QString("127.0.0.1") : options.listenAddress;
+            const QString host4 = where == "0.0.0.0" ? QString("127.0.0.1") : where;
+            out() << "phonesim: the phone is served on " << where << " port " << display.port()
+                  << (options.password.isEmpty() ? " (this machine only, no password)" : " (password required)") << "\n"
+                  << "  VNC viewer: vncviewer -MenuKey F12 " << host4 << "::" << display.port() << "\n";
+            if (display.webPort())
+                out() << "  browser:    http://" << host4 << ":" << display.webPort()
+                      << "/vnc.html?host=" << host4 << "&port=" << display.port() << "&autoconnect=1&resize=off\n";
+            else if (!QDir(settings.webDir).exists())
+                out() << "  browser:    install novnc for a web page of the phone\n";
+            else
+                out() << "  browser:    none, the web port next to the VNC port is taken\n";
+            out() << "  keys: see the legend under the phone (H prints it here); Ctrl+C ends\n" << flush;
+            if (options.display == SimOptions::Window) {
+                const QString program = QStandardPaths::findExecutable("vncviewer");
+                if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+                    out() << "phonesim: no desktop for a window (DISPLAY is not set); connect a viewer yourself\n"
+                          << flush;
+                } else if (program.isEmpty()) {
+                    out() << "phonesim: no vncviewer for a window (Debian: tigervnc-viewer); connect one yourself\n"
+                          << flush;
+                } else {
+                    // F12 opens TigerVNC's menu instead of F8, a hot key of the phone.
+                    QObject::connect(&viewer, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
+                                     [] { QCoreApplication::exit(0); });
+                    viewer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+                    viewer.setStandardOutputFile(QProcess::nullDevice());
+                    viewer.start(program, QStringList() << "-MenuKey" << "F12" << "-Shared"
+                                                        << QString("%1::%2").arg(host4).arg(display.port()));
+                }
+            }
+        }
 
         KeyScript script(&host);
         script.setKeyDelay(options.keyDelay);
@@ -218,12 +314,19 @@ int main(int argc, char** argv)
                 return 2;
             }
             QObject::connect(&script, &KeyScript::quitRequested, [] { QCoreApplication::exit(0); });
-            if (!options.stay && options.display == SimOptions::Headless)
+            if (!options.stay && !served)
                 QObject::connect(&script, &KeyScript::finished, [] { QCoreApplication::exit(0); });
             // Played once the idle screen is up and has the keyboard.
             script.start(150);
+        } else if (!served) {
+            out() << "phonesim: headless with no script: the phone runs unseen until Ctrl+C "
+                     "(--keys or --script play keys, --vnc shows it)\n" << flush;
         }
         status = app.exec();
+        if (viewer.state() != QProcess::NotRunning) {
+            viewer.terminate();
+            viewer.waitForFinished(3000);
+        }
     }
     return status;
 }
