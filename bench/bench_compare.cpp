@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QListView>
@@ -216,7 +217,7 @@ void simulatorHeap(QVector<Row>& rows)
                     (popup ? again : popup) = heapInUse();
                     popupRows = open->listView()->itemSize();
                     poll.stop();
-                    key(Qt::Key_Escape);
+                    open->reject();
                     return;
                 }
             }
@@ -229,7 +230,11 @@ void simulatorHeap(QVector<Row>& rows)
             poll.start(5);
             key(Qt::Key_Down);
             key(Qt::Key_Return);
-            QApplication::processEvents();
+            // The page's list takes the keys again once the popup's window has gone.
+            QElapsedTimer settle;
+            settle.start();
+            while (!qobject_cast<ListView*>(QApplication::focusWidget()) && settle.elapsed() < 2000)
+                QApplication::processEvents(QEventLoop::AllEvents, 10);
             closed = heapInUse();
             poll.start(5);
             key(Qt::Key_Return);
