@@ -128,9 +128,12 @@ double processCost(const QString& program, const QStringList& arguments, const c
         QByteArray seen;
         while (!seen.contains(readyLine) && child.waitForReadyRead(30000))
             seen += child.readAllStandardOutput();
-        runs << double(clock.nsecsElapsed());
+        const double elapsed = clock.nsecsElapsed();
         child.kill();
         child.waitForFinished();
+        if (!seen.contains(readyLine))
+            return -1;
+        runs << elapsed;
     }
     return median(runs);
 }
@@ -166,6 +169,10 @@ void print(const QString& title, const QVector<Row>& rows)
                .arg("target", 7).arg("met", 4);
     for (const Row& r : rows) {
         const QString unit = r.unit.isEmpty() ? measured : r.unit;
+        if (r.ours < 0 || r.anchor < 0) {
+            out << QString("%1 %2\n").arg(r.op, -50).arg("failed", 13);
+            continue;
+        }
         const QString ours = human(r.ours, unit);
         const bool compared = r.anchor > 0;
         const double ratio = compared ? r.ours / r.anchor : 0;

@@ -359,7 +359,7 @@ int main(int argc, char** argv)
     // Start to the idle screen's first frame, against a hello world with three labels.
     if (want("start")) {
         QTemporaryDir config;
-        const QStringList sim = QStringList() << "--headless" << "--quiet" << "--timing" << "--config-dir"
+        const QStringList sim = QStringList() << "--headless" << "--timing" << "--config-dir"
                                               << config.path() << "--keys" << "quit" << "--key-delay" << "0";
         rows << Row{ "process start to the idle screen's first frame",
                      processCost(PHONESIM_FILE, sim, "first frame", "IdleScreen::firstFrame*"),
