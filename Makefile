@@ -1,11 +1,15 @@
 # Thin wrapper over CMake. "make run" starts the phone simulator, "make test" builds and runs
 # the tests, "make bench" and "make bench-ir" the benchmarks, "make pictures" renders the
 # documentation's pictures. Each installs the Debian packages it lacks first.
+# "make armhf" cross-builds for the phone's 32-bit ARM, "make test-armhf" runs the suites
+# under qemu-arm-static, each fenced into its own PID namespace (tools/armhf-run).
 BUILD ?= build
+ARMHF_BUILD ?= build-armhf
+ARMHF_SYSROOT ?= $(ARMHF_BUILD)-sysroot
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench bench-ir bench-detail render-check pictures clean
+.PHONY: all deps configure build run test bench bench-ir bench-detail render-check pictures clean armhf test-armhf
 
 all: build
 
@@ -80,5 +84,15 @@ render-check: configure
 pictures: configure
 	cmake --build $(BUILD) -j $(JOBS) --target pictures
 
+armhf:
+	@./tools/install-deps armhf
+	./tools/armhf-sysroot $(ARMHF_SYSROOT)
+	cmake -S . -B $(ARMHF_BUILD) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/toolchain-armhf.cmake \
+	  -DPHONE_ARMHF_SYSROOT=$(abspath $(ARMHF_SYSROOT)) $(CMAKE_FLAGS)
+	cmake --build $(ARMHF_BUILD) -j $(JOBS)
+
+test-armhf: armhf
+	cd $(ARMHF_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ARMHF_BUILD)

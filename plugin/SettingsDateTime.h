@@ -19,7 +19,10 @@ class SettingsDateTime : public BaseWidget, public BaseAppInterface
 {
     Q_OBJECT
     Q_INTERFACES(BaseAppInterface)
+#if QT_VERSION >= 0x050000
+    // Qt 5's plug-in export; Qt 4 exports with Q_EXPORT_PLUGIN2 (PluginExport.cpp).
     Q_PLUGIN_METADATA(IID "com.rarezodero.Plugin.BaseAppInterface/1.0")
+#endif
 
 public:
     explicit SettingsDateTime(QWidget* parent = 0);

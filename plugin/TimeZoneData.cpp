@@ -15,7 +15,9 @@ TimeZoneData* TimeZoneData::fromLine(const QString& line)
 TimeZoneData* TimeZoneData::fromLine(const QStringRef& line)
 {
     TimeZoneData* record = new TimeZoneData;
-    const QString separator = QStringLiteral("  ");
+    const QString& text = *line.string();
+    const QString separator = QLatin1String("  ");
+    const int start = line.position();
     const int length = line.size();
     int field = 0;
     int from = 0;
@@ -24,25 +26,31 @@ TimeZoneData* TimeZoneData::fromLine(const QStringRef& line)
         int to = line.indexOf(separator, from);
         if (to < 0)
             to = length;
-        const QStringRef piece = line.mid(from, to - from).trimmed();
+        int begin = from;
+        int end = to;
+        while (begin < end && text.at(start + begin).isSpace())
+            ++begin;
+        while (end > begin && text.at(start + end - 1).isSpace())
+            --end;
         from = to + separator.size();
-        if (piece.isEmpty())
+        if (begin == end)
             continue;
+        const QString piece = text.mid(start + begin, end - begin);
         switch (++field) {
-        case 1: record->field1 = piece.toString(); break;
-        case 2: record->field2 = piece.toString(); break;
+        case 1: record->field1 = piece; break;
+        case 2: record->field2 = piece; break;
         case 3: {
             const int slash = piece.indexOf(QLatin1Char('/'));
             if (slash < 0) {
-                record->region = piece.toString();
+                record->region = piece;
             } else {
-                record->region = piece.left(slash).toString();
-                record->city = piece.mid(slash + 1).toString();
+                record->region = piece.left(slash);
+                record->city = piece.mid(slash + 1);
             }
             break;
         }
-        case 4: record->field4 = piece.toString(); break;
-        case 5: record->field5 = piece.toString(); break;
+        case 4: record->field4 = piece; break;
+        case 5: record->field5 = piece; break;
         }
     }
     return record;
@@ -53,7 +61,7 @@ QString TimeZoneData::tablePath()
     const QByteArray overridden = qgetenv("PHONE_TIMEZONE_TAB");
     if (!overridden.isEmpty())
         return QString::fromLocal8Bit(overridden);
-    return QStringLiteral("/etc/configs/phone/timezone.tab");
+    return QLatin1String("/etc/configs/phone/timezone.tab");
 }
 
 void TimeZoneData::load(const QString& path, QList<TimeZoneData*>& records,
@@ -74,8 +82,8 @@ void TimeZoneData::load(const QString& path, QList<TimeZoneData*>& records,
         }
     }
 
-    // Group first, then fill the map region by region in ascending order, each entry
-    // appended at its end: linear in the number of lines instead of a search per line.
+    // Group first, then fill the map region by region in ascending order.
+    const bool hadEntries = !regionIndex.isEmpty();
     QHash<QString, QVector<int> > groups;
     groups.reserve(64);
     for (int i = 0; i < records.size(); ++i) {
@@ -89,22 +97,13 @@ void TimeZoneData::load(const QString& path, QList<TimeZoneData*>& records,
     }
     QList<QString> sorted = groups.keys();
     std::sort(sorted.begin(), sorted.end());
-    if (!regionIndex.isEmpty()) {   // a map that already held entries: plain inserts
-        for (const QString& region : sorted)
-            for (int i : groups.value(region))
-                regionIndex.insertMulti(region, i);
-        regions = regionIndex.uniqueKeys();
-        return;
+    // insertMulti puts each entry before the earlier ones of its key.
+    for (int r = 0; r < sorted.size(); ++r) {
+        const QVector<int> indices = groups.value(sorted.at(r));
+        for (int k = 0; k < indices.size(); ++k)
+            regionIndex.insertMulti(sorted.at(r), indices.at(k));
     }
-    for (const QString& region : sorted) {
-        const QVector<int> indices = groups.value(region);
-        // A region's first entry goes after every key so far; each further one goes just
-        // before the previous entry of its region (QMap's hint refuses an equal key at the end).
-        QMap<QString, int>::iterator at = regionIndex.insertMulti(regionIndex.constEnd(), region, indices.first());
-        for (int k = 1; k < indices.size(); ++k)
-            at = regionIndex.insertMulti(at, region, indices.at(k));
-    }
-    regions = sorted;
+    regions = hadEntries ? regionIndex.uniqueKeys() : sorted;
 }
 
 QList<QString> TimeZoneData::cities(const QString& region, const QList<TimeZoneData*>& records,

@@ -1,6 +1,6 @@
 # The page plug-in: libsettings_datetime.so in <build>/plugins, loaded by the host at run time.
 file(GLOB PHONE_TS_FILES ${CMAKE_CURRENT_SOURCE_DIR}/translations/settings_datetime_*.ts)
-qt5_add_translation(PHONE_QM_FILES ${PHONE_TS_FILES})
+phone_add_translations(PHONE_QM_FILES ${PHONE_TS_FILES})
 
 # The compiled translations go into the library under ":/settings_datetime/", stored
 # uncompressed in resource format 1.
@@ -12,12 +12,12 @@ foreach(qm ${PHONE_QM_FILES})
 endforeach()
 string(APPEND PHONE_TR_QRC_BODY "  </qresource>\n</RCC>\n")
 file(WRITE ${PHONE_TR_QRC} "${PHONE_TR_QRC_BODY}")
-set_source_files_properties(${PHONE_TR_QRC} PROPERTIES SKIP_AUTORCC ON)
-qt5_add_resources(PHONE_TR_SOURCES ${PHONE_TR_QRC} OPTIONS --no-compress --format-version 1)
+phone_add_resources(PHONE_TR_SOURCES ${PHONE_TR_QRC} ${PHONE_QM_FILES})
 
 add_library(settings_datetime MODULE
   SettingsDateTime.cpp SettingsDateTime.h
   PluginExport.cpp
   ${PHONE_TR_SOURCES} ${PHONE_QM_FILES})
-target_link_libraries(settings_datetime PRIVATE phonewidgets phonetzdata base Qt5::Widgets)
+target_link_libraries(settings_datetime PRIVATE phonewidgets phonetzdata base Qt::Widgets)
 set_target_properties(settings_datetime PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${PHONE_PLUGIN_DIR})
+phone_cxx11(settings_datetime)

@@ -9,6 +9,7 @@
 #include "SelectPopup.h"
 #include "SelectPopupListView.h"
 #include "TestHost.h"
+#include "TestWait.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -67,7 +68,7 @@ class PageFlowTest : public QObject
     // Runs the page with the given keys, then closes it with Escape; fails if a step was left.
     void run(PageFixture& f, KeyDriver& keys)
     {
-        keys.key(Qt::Key_Escape, 30);
+        keys.key(Qt::Key_Escape);
         keys.start();
         QVERIFY(f.app()->start(0, 0));
         QVERIFY2(keys.finished(), "the page closed before the key script ended");
@@ -85,7 +86,7 @@ private slots:
     void cleanup()
     {
         if (m_savedTz.isEmpty())
-            qunsetenv("TZ");
+            phoneUnsetEnv("TZ");
         else
             qputenv("TZ", m_savedTz);
     }
@@ -102,7 +103,7 @@ private slots:
         bool nextVisible = false;
 
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50)
+        keys.key(Qt::Key_Down)
             .key(Qt::Key_Return)
             .call([&] {
                 SelectPopup* popup = openPopup();
@@ -111,14 +112,14 @@ private slots:
                 selectedSeen = popup->listView()->selectedIdx();
                 cancelText = popup->cancelButton()->text();
                 nextVisible = popup->nextButton()->isVisible();
-            }, 50)
+            })
             .key(Qt::Key_Down)
             .key(Qt::Key_Return)
             .call([&] {
                 QVERIFY(!openPopup());
                 QCOMPARE(f.value(1), QString("Europe"));
                 QCOMPARE(f.value(2), QString("Amsterdam"));
-            }, 50);
+            });
         run(f, keys);
 
         QCOMPARE(rowsSeen, QStringList({"America", "Asia", "Europe"}));
@@ -149,11 +150,11 @@ private slots:
         IdleRecorder idle(f.host());
         QStringList rowsSeen;
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Down)
+        keys.key(Qt::Key_Down).key(Qt::Key_Down)
             .key(Qt::Key_Right)                         // Right opens a select row too
-            .call([&] { rowsSeen = popupRows(openPopup()); }, 50)
+            .call([&] { rowsSeen = popupRows(openPopup()); })
             .key(Qt::Key_Down)
-            .key(Qt::Key_Return, 30);
+            .key(Qt::Key_Return);
         run(f, keys);
         QCOMPARE(rowsSeen, QStringList({"Amsterdam", "Paris"}));
         QCOMPARE(f.value(2), QString("Paris"));
@@ -170,13 +171,13 @@ private slots:
         QStringList rowsSeen;
         QList<bool> checkedSeen;
         KeyDriver keys;
-        keys.key(Qt::Key_Return, 50)
+        keys.key(Qt::Key_Return)
             .call([&] {
                 SelectPopup* popup = openPopup();
                 QVERIFY(popup);
                 nextHidden = !popup->nextButton()->isVisible();
                 rowsSeen = popupRows(popup, &checkedSeen);
-            }, 50)
+            })
             .key(Qt::Key_Down)
             .key(Qt::Key_Return)
             .call([&] {
@@ -184,7 +185,7 @@ private slots:
                 QCOMPARE(f.value(0), QString("User"));
                 QCOMPARE(f.value(1), QString("Asia"));
                 QCOMPARE(f.value(2), QString("Tokyo"));
-            }, 50);
+            });
         run(f, keys);
         QVERIFY(nextHidden);
         QCOMPARE(rowsSeen, QStringList({"Default", "User"}));
@@ -197,8 +198,8 @@ private slots:
         // And back: rows 2 and 1 go, the stored user zone stays.
         f.host()->setValue("phone_info.conf", "NTP_Serv/User_TimeZone", "Europe/Paris");
         KeyDriver back;
-        back.key(Qt::Key_Return, 50).key(Qt::Key_Up, 50).key(Qt::Key_Return)
-            .call([&] { QCOMPARE(f.rows(), 1); QCOMPARE(f.value(0), QString("Default")); }, 50);
+        back.key(Qt::Key_Return).key(Qt::Key_Up).key(Qt::Key_Return)
+            .call([&] { QCOMPARE(f.rows(), 1); QCOMPARE(f.value(0), QString("Default")); });
         run(f, back);
         QCOMPARE(f.host()->value("phone_info.conf", "NTP_Serv/User_Set").toInt(), 0);
         QCOMPARE(f.host()->value("phone_info.conf", "NTP_Serv/User_TimeZone").toString(), QString("Europe/Paris"));
@@ -214,21 +215,21 @@ private slots:
         // The same region: nothing written, nothing sent.
         const QByteArray before = f.host()->readFile("phone_info.conf");
         KeyDriver region;
-        region.key(Qt::Key_Down, 50).key(Qt::Key_Return).key(Qt::Key_Return, 50);
+        region.key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Return);
         run(f, region);
         QCOMPARE(f.host()->readFile("phone_info.conf"), before);
         QVERIFY(idle.commands.isEmpty());
 
         // The same city: written again and announced.
         KeyDriver city;
-        city.key(Qt::Key_Down, 50).key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Return, 50);
+        city.key(Qt::Key_Down).key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Return);
         run(f, city);
         QCOMPARE(idle.commands, QStringList({"changedTimezone()"}));
         QCOMPARE(f.host()->value("phone_info.conf", "NTP_Serv/User_TimeZone").toString(), QString("Europe/Paris"));
 
         // The same mode: written, reloaded and announced.
         KeyDriver mode;
-        mode.key(Qt::Key_Return, 50).key(Qt::Key_Return, 50);
+        mode.key(Qt::Key_Return).key(Qt::Key_Return);
         run(f, mode);
         QCOMPARE(idle.commands.size(), 2);
         QCOMPARE(f.rows(), 3);
@@ -251,7 +252,7 @@ private slots:
         const QByteArray before = f.host()->readFile("phone_info.conf");
         bool stillOpenAfterUnknown = false;
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Return).key(Qt::Key_Down, 50)
+        keys.key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Down)
             .call([&] {
                 f.host()->core()->broadcast("somethingElse()");
                 stillOpenAfterUnknown = openPopup() != 0;
@@ -262,7 +263,7 @@ private slots:
             keys.key(Qt::Key_Context4);
         else
             keys.call([&] { f.host()->core()->broadcast("closeSelectPopup()"); });
-        keys.call([&] { QVERIFY(!openPopup()); }, 50);
+        keys.call([&] { QVERIFY(!openPopup()); });
         run(f, keys);
         QVERIFY(stillOpenAfterUnknown);
         QCOMPARE(f.value(1), QString("Asia"));
@@ -278,10 +279,10 @@ private slots:
         IdleRecorder idle(f.host());
         bool popupSeen = false;
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Return)
-            .call([&] { popupSeen |= openPopup() != 0; }, 50)
+        keys.key(Qt::Key_Down).key(Qt::Key_Return)
+            .call([&] { popupSeen |= openPopup() != 0; })
             .key(Qt::Key_Down).key(Qt::Key_Return)
-            .call([&] { popupSeen |= openPopup() != 0; }, 50);
+            .call([&] { popupSeen |= openPopup() != 0; });
         run(f, keys);
         QVERIFY(!popupSeen);
         QVERIFY(idle.commands.isEmpty());
@@ -296,11 +297,11 @@ private slots:
         QList<bool> checked;
         bool cityPopup = false;
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Return)
-            .call([&] { popupRows(openPopup(), &checked); }, 50)
+        keys.key(Qt::Key_Down).key(Qt::Key_Return)
+            .call([&] { popupRows(openPopup(), &checked); })
             .key(Qt::Key_Escape)
-            .key(Qt::Key_Down, 50).key(Qt::Key_Return)
-            .call([&] { cityPopup = openPopup() != 0; }, 50);
+            .key(Qt::Key_Down).key(Qt::Key_Return)
+            .call([&] { cityPopup = openPopup() != 0; });
         run(f, keys);
         QCOMPARE(checked, QList<bool>({false, false, false}));
         QVERIFY(!cityPopup);
@@ -331,7 +332,7 @@ private slots:
         QVERIFY(before.size() > 300);
 
         KeyDriver keys;
-        keys.key(Qt::Key_Down, 50).key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Up, 50).key(Qt::Key_Return, 30);
+        keys.key(Qt::Key_Down).key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Up).key(Qt::Key_Return);
         run(f, keys);
 
         QSettings after(f.host()->path("phone_info.conf"), QSettings::IniFormat);

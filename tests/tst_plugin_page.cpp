@@ -2,9 +2,12 @@
 // translations and the stored settings read into the rows.
 #include "BaseAppInterface.h"
 #include "Core.h"
+#include "KeyDriver.h"
 #include "ListView.h"
 #include "MessageCapture.h"
+#include "ModalTimeout.h"
 #include "PageFixture.h"
+#include "PluginRecord.h"
 #include "Status.h"
 #include "Tail.h"
 #include "TestHost.h"
@@ -86,8 +89,7 @@ private slots:
 
     void verificationRecord()
     {
-        const QByteArray expected("pattern=QT_PLUGIN_VERIFICATION_DATA\nversion=4.8.4\n"
-                                  "debug=false\nbuildkey=arm linux g++-4 no-pkg-config");
+        const QByteArray expected = PluginRecord::expected();
         PageFixture f;
         typedef const char* (*Query)();
         Query query = reinterpret_cast<Query>(f.library()->resolve("qt_plugin_query_verification_data"));
@@ -100,7 +102,7 @@ private slots:
         const QString dump = run("objdump", {"-s", "-j", ".qtplugin", PHONE_PLUGIN_FILE});
         QByteArray bytes;
         for (const QString& line : dump.split('\n')) {
-            const QStringList parts = line.trimmed().split(' ', Qt::SkipEmptyParts);
+            const QStringList parts = line.simplified().split(' ');
             if (parts.size() < 2 || parts.at(0).size() < 4 || line.contains("file format") || line.contains("Contents"))
                 continue;
             for (int i = 1; i < parts.size() && i <= 4; ++i)
@@ -119,7 +121,7 @@ private slots:
     {
         PageFixture f;
         QPluginLoader loader(PHONE_PLUGIN_FILE);
-        QCOMPARE(loader.metaData().value("IID").toString(), QString("com.rarezodero.Plugin.BaseAppInterface/1.0"));
+        QCOMPARE(PluginRecord::iid(loader), QString("com.rarezodero.Plugin.BaseAppInterface/1.0"));
         QObject* page = loader.instance();
         QVERIFY2(page, qPrintable(loader.errorString()));
         QCOMPARE(page, f.instance());  // one library, one page
@@ -295,7 +297,8 @@ private slots:
         QDialog* page = f.page();
         BaseAppInterface* app = f.app();
         bool closedOnPress = false;
-        QTimer::singleShot(50, [&] {
+        KeyDriver keys;
+        keys.call([&] {
             QVERIFY(page->isVisible());
             if (how == "escape") {
                 QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -309,7 +312,10 @@ private slots:
                 page->reject();
             }
         });
+        keys.start();
+        ModalTimeout timeout(page, QDialog::Rejected);
         QCOMPARE(app->start(0, 0), true);
+        QVERIFY(!timeout.expired());
         QVERIFY(!closedOnPress);
         QVERIFY(!page->isVisible());
     }

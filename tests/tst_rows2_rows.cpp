@@ -6,12 +6,14 @@
 #include "ListViewSubTitleItem.h"
 #include "ListViewTimeEditItem.h"
 #include "MessageCapture.h"
+#include "PhoneQt.h"
+#include "TestDir.h"
 #include "TestHost.h"
-#include "WidgetImage.h"
+#include "TestWait.h"
 #include "textClass.h"
+#include "WidgetImage.h"
 
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -65,8 +67,8 @@ private slots:
         row.startTime();
         QCOMPARE(capture.lines(), QStringList({"<<<<<<<<<<<>>>>>>>>>>>>>>>>ListViewCallItem::setStartTime(int startTime) :  58",
                                                "<<<<<<<<<<<>>>>>>>>>>>>>>>>ListViewCallItem::startTime() ---------------------------"}));
-        QTest::qWait(2100);
-        paintRow(row);
+        // The row's one-second timer counts on from 58.
+        QVERIFY(phoneWaitFor([&] { paintRow(row); return row.timeText() >= "00:01:00"; }));
         QVERIFY2(row.timeText() == "00:01:00" || row.timeText() == "00:01:01", qPrintable(row.timeText()));
         ListViewCallItem history(1, 0); // outside mode 2 no timer: the right side stays empty
         history.setThumbnail(4);
@@ -76,7 +78,7 @@ private slots:
 
     void callPictures()
     {
-        QTemporaryDir dir;
+        TestDir dir;
         // mode, picture size -> picture box and label start: 27 x 27 in mode 0, one lower in mode 1,
         // none in mode 3 (label at 10), natural size otherwise; the label at width + 10.
         const QList<QPair<QList<int>, QRect>> cases{{{0, 60, 50, 37}, QRect(10, 8, 27, 27)},
@@ -126,12 +128,12 @@ private slots:
             QPainter p(&expected);
             p.setFont(rowFont());
             p.drawText(QRect(QPoint(10, 0), QPoint(378, 43)), Qt::AlignVCenter, "Title");
-            int pos = 10 + fm.horizontalAdvance("Title");
+            int pos = 10 + phoneTextWidth(fm, "Title");
             for (int i = 0; i < 2; ++i) {
                 pos = xs[i] == -1 ? pos + 10 : xs[i];
                 const QRect box(QPoint(pos, 0), QPoint(pos + 384 - 9 - 1, 43));
                 p.drawText(box, 129, fm.elidedText(texts[i], Qt::ElideRight, box.width()));
-                pos += xs[i] < 0 ? fm.horizontalAdvance(texts[i]) : 0;
+                pos += xs[i] < 0 ? phoneTextWidth(fm, texts[i]) : 0;
             }
             p.end();
             QCOMPARE(paintRow(row), expected);

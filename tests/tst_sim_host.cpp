@@ -354,7 +354,7 @@ private slots:
 
         bool pageShown = false;
         KeyDriver driver;
-        driver.call([&] { pageShown = m_host->pageWidget()->isVisible() && m_host->isPageOpen(); }, 100)
+        driver.call([&] { pageShown = m_host->pageWidget()->isVisible() && m_host->isPageOpen(); })
             .key(Qt::Key_Escape);
         QTest::keyPress(m_host->idle(), Qt::Key_Return);
         QCOMPARE(opened.size(), 0);

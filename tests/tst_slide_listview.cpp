@@ -1,7 +1,10 @@
 // The sliding list: hidden rectangles per direction, the slide in and out with their finished
 // signals, isVisible() during a slide, and the durations.
 #include "SlideListView.h"
+#include "TestWait.h"
+#include "TimerMark.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -56,25 +59,25 @@ private slots:
         QList<QRect> seen; // in from (0,200) to (0,40), straight up, visible at once
         m_list->show();
         QVERIFY(m_list->QWidget::isVisible() && m_list->isVisible());
-        for (seen << m_list->geometry(); shown.isEmpty() && seen.size() < 200; seen << m_list->geometry())
-            QTest::qWait(5);
+        QVERIFY(phoneWaitFor([&] { seen << m_list->geometry(); return !shown.isEmpty(); }));
+        seen << m_list->geometry();
         QCOMPARE(QList<QRect>({seen.first(), seen.last()}), QList<QRect>({QRect(0, 200, 384, 100), QRect(0, 40, 384, 100)}));
         for (const QRect& r : seen)
             QVERIFY(r.x() == 0 && r.y() >= 40 && r.y() <= 200 && r.size() == QSize(384, 100));
         m_list->hide(); // out: still drawn, but reported invisible while it slides; hidden at the end
         QVERIFY(m_list->QWidget::isVisible() && !m_list->isVisible());
-        QVERIFY(hidden.wait(1000));
+        QVERIFY(phoneWaitForSignal(hidden));
         QVERIFY(!m_list->QWidget::isVisible() && !m_list->isVisible() && m_list->geometry() == QRect(0, 200, 384, 100));
         // Again in from the hidden place; a hide and a close in a row end with the close only,
         // which slides from the widget's own rectangle at the origin.
         m_list->show();
-        QVERIFY(shown.wait(1000));
+        QVERIFY(phoneWaitForSignal(shown));
         QCOMPARE(m_list->geometry(), QRect(0, 40, 384, 100));
         m_list->hide();
         m_list->close();
         QVERIFY(!m_list->isVisible() && m_list->geometry() == QRect(0, 0, 384, 100));
-        QVERIFY(closed.wait(1000));
-        QTest::qWait(100);
+        QVERIFY(phoneWaitForSignal(closed));
+        QVERIFY(TimerMark(100).wait()); // past the end of the 70 ms slide-out that the close replaced
         QCOMPARE(QList<int>({shown.count(), hidden.count(), closed.count()}), QList<int>({2, 1, 1}));
         QVERIFY(!m_list->QWidget::isVisible() && m_list->geometry() == QRect(0, 200, 384, 100));
     }
@@ -91,11 +94,13 @@ private slots:
         QSignalSpy shown(m_list, SIGNAL(showFinished()));
         QSignalSpy hidden(m_list, SIGNAL(hideFinished()));
         m_list->show();
-        QVERIFY(shown.wait(1000));
-        m_list->hide(); // a 250 ms slide-out is still running after 100 ms
-        QTest::qWait(100);
+        QVERIFY(phoneWaitForSignal(shown));
+        QElapsedTimer sliding;
+        sliding.start();
+        m_list->hide(); // a 250 ms slide-out: it cannot end sooner
         QVERIFY(!m_list->isVisible() && m_list->QWidget::isVisible() && hidden.isEmpty());
-        QVERIFY(hidden.wait(1000));
+        QVERIFY(phoneWaitForSignal(hidden));
+        QVERIFY2(sliding.elapsed() >= 240, qPrintable(QString::number(sliding.elapsed())));
     }
 };
 

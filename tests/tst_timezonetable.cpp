@@ -1,7 +1,8 @@
 // The time-zone table: the line rule, the region index and the per-region city lists.
+#include "TestDir.h"
+#include "TestWait.h"
 #include "TimeZoneData.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 class TimeZoneTableTest : public QObject
@@ -19,7 +20,7 @@ class TimeZoneTableTest : public QObject
         }
     };
 
-    QTemporaryDir m_dir;
+    TestDir m_dir;
 
     QString write(const QByteArray& content)
     {
@@ -164,7 +165,7 @@ private slots:
     {
         qputenv("PHONE_TIMEZONE_TAB", "/tmp/elsewhere.tab");
         QCOMPARE(TimeZoneData::tablePath(), QString("/tmp/elsewhere.tab"));
-        qunsetenv("PHONE_TIMEZONE_TAB");
+        phoneUnsetEnv("PHONE_TIMEZONE_TAB");
         QCOMPARE(TimeZoneData::tablePath(), QString("/etc/configs/phone/timezone.tab"));
     }
 };

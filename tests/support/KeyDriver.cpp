@@ -1,5 +1,7 @@
 #include "KeyDriver.h"
 
+#include "TestWait.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTimer>
@@ -7,35 +9,32 @@
 
 KeyDriver::KeyDriver(QObject* parent) : QObject(parent) {}
 
-KeyDriver& KeyDriver::key(int key, int delayMs)
+KeyDriver& KeyDriver::key(int key)
 {
-    press(key, delayMs);
-    return release(key, 0);
+    press(key);
+    return release(key);
 }
 
-KeyDriver& KeyDriver::press(int key, int delayMs)
+KeyDriver& KeyDriver::press(int key)
 {
-    return call([key] { send(target(), key, true); }, delayMs);
+    return call([key] { send(target(), key, true); });
 }
 
-KeyDriver& KeyDriver::release(int key, int delayMs)
+KeyDriver& KeyDriver::release(int key)
 {
-    return call([key] { send(target(), key, false); }, delayMs);
+    return call([key] { send(target(), key, false); });
 }
 
-KeyDriver& KeyDriver::call(const std::function<void()>& action, int delayMs)
+KeyDriver& KeyDriver::call(const std::function<void()>& action)
 {
-    Step step;
-    step.delay = delayMs;
-    step.action = action;
-    m_steps.append(step);
+    m_steps.append(action);
     return *this;
 }
 
 void KeyDriver::start()
 {
     if (!m_steps.isEmpty())
-        QTimer::singleShot(m_steps.first().delay, this, SLOT(next()));
+        schedule(0);
 }
 
 int KeyDriver::pending() const
@@ -46,6 +45,20 @@ int KeyDriver::pending() const
 bool KeyDriver::finished() const
 {
     return m_steps.isEmpty();
+}
+
+bool KeyDriver::settled()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return true;
+    QWidget* active = QApplication::activeWindow();
+    // Nothing active (a popup over it has gone): the window server would activate what is
+    // left on top; so does the driver, then waits for it.
+    if (!active && modal->isVisible())
+        QApplication::setActiveWindow(modal);
+    QWidget* focus = QApplication::focusWidget();
+    return modal->isVisible() && active == modal && focus && focus->window() == modal;
 }
 
 QWidget* KeyDriver::target()
@@ -71,14 +84,35 @@ void KeyDriver::send(QWidget* target, int key, bool press)
     QApplication::sendEvent(target, &event);
 }
 
+void KeyDriver::schedule(int ms)
+{
+    QTimer::singleShot(ms, this, SLOT(next()));
+}
+
 void KeyDriver::next()
 {
     if (m_steps.isEmpty())
         return;
-    Step step = m_steps.takeFirst();
+    if (!m_waiting.isValid())
+        m_waiting.start();
+    if (!settled()) {
+        if (m_waiting.elapsed() < kPhoneWaitLimitMs) {
+            schedule(1);   // poll: the state comes with later events
+            return;
+        }
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* active = QApplication::activeWindow();
+        QWidget* focus = QApplication::focusWidget();
+        qWarning("KeyDriver: never settled (modal %s, active window %s, focus %s); going on",
+                 modal ? modal->metaObject()->className() : "none",
+                 active ? active->metaObject()->className() : "none",
+                 focus ? focus->metaObject()->className() : "none");
+    }
+    m_waiting.invalidate();
+    const std::function<void()> action = m_steps.takeFirst();
     // Scheduled first: the action may enter a nested event loop (a popup's exec()) that only
     // the following steps can end.
     if (!m_steps.isEmpty())
-        QTimer::singleShot(m_steps.first().delay, this, SLOT(next()));
-    step.action();
+        schedule(0);
+    action();
 }

@@ -2,19 +2,62 @@
 
 static MessageCapture* s_current = 0;
 
-MessageCapture::MessageCapture() : m_outer(s_current), m_previous(0)
+// The one Qt version branch of the captures: Qt 5's message handler gets the finished text,
+// Qt 4's gets the bytes, with the trailing space that Qt 4's qDebug stream leaves.
+#if QT_VERSION >= 0x050000
+static QtMessageHandler s_previous = 0;
+
+static void handler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
+    MessageCapture::record(type, message);
+}
+
+static void install()
+{
+    s_previous = qInstallMessageHandler(handler);
+}
+
+static void uninstall()
+{
+    qInstallMessageHandler(s_previous);
+}
+#else
+static QtMsgHandler s_previous = 0;
+
+static void handler(QtMsgType type, const char* message)
+{
+    QString text = QString::fromLocal8Bit(message);
+    if (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    MessageCapture::record(type, text);
+}
+
+static void install()
+{
+    s_previous = qInstallMsgHandler(handler);
+}
+
+static void uninstall()
+{
+    qInstallMsgHandler(s_previous);
+}
+#endif
+
+MessageCapture::MessageCapture() : m_outer(s_current)
+{
+    if (!m_outer)
+        install();
     s_current = this;
-    m_previous = qInstallMessageHandler(&MessageCapture::handler);
 }
 
 MessageCapture::~MessageCapture()
 {
     s_current = m_outer;
-    qInstallMessageHandler(m_previous);
+    if (!m_outer)
+        uninstall();
 }
 
-void MessageCapture::handler(QtMsgType type, const QMessageLogContext&, const QString& message)
+void MessageCapture::record(QtMsgType type, const QString& message)
 {
     if (s_current)
         s_current->m_lines.append(qMakePair(type, message));

@@ -20,12 +20,13 @@ public:
     QStringList linesStartingWith(const QString& prefix) const;
     void clear();
 
-private:
-    static void handler(QtMsgType type, const QMessageLogContext& context, const QString& message);
+    // Called by the installed message handler.
+    static void record(QtMsgType type, const QString& message);
 
+private:
+    Q_DISABLE_COPY(MessageCapture)
     QList<QPair<QtMsgType, QString> > m_lines;
     MessageCapture* m_outer;
-    QtMessageHandler m_previous;
 };
 
 #endif

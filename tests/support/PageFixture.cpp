@@ -6,6 +6,7 @@
 #include "ListViewSelectItem.h"
 #include "Status.h"
 #include "TestHost.h"
+#include "TestWait.h"
 
 #include <QDialog>
 #include <QFile>
@@ -32,7 +33,7 @@ PageFixture::~PageFixture()
     deletePage();
     m_host->core()->setStatusWidget(0);
     delete m_status;
-    qunsetenv("PHONE_TIMEZONE_TAB");
+    phoneUnsetEnv("PHONE_TIMEZONE_TAB");
     delete m_host;
 }
 

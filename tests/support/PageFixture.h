@@ -1,10 +1,11 @@
 #ifndef PAGEFIXTURE_H
 #define PAGEFIXTURE_H
 
+#include "TestDir.h"
+
 #include <QLibrary>
 #include <QPointer>
 #include <QStringList>
-#include <QTemporaryDir>
 
 class BaseAppInterface;
 class ListView;
@@ -42,7 +43,7 @@ public:
 private:
     TestHost* m_host;
     Status* m_status;
-    QTemporaryDir m_tableDir;
+    TestDir m_tableDir;
     QLibrary m_library;
     QPointer<QObject> m_page;
 };

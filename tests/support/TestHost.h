@@ -1,8 +1,9 @@
 #ifndef TESTHOST_H
 #define TESTHOST_H
 
+#include "TestDir.h"
+
 #include <QString>
-#include <QTemporaryDir>
 #include <QVariant>
 
 class Core;
@@ -33,7 +34,7 @@ public:
     static bool picturesLoaded();
 
 private:
-    QTemporaryDir m_dir;
+    TestDir m_dir;
     Core* m_core;
     bool m_ownsCore;
 };

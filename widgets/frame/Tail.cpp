@@ -2,7 +2,6 @@
 
 #include "Core.h"
 #include "IME.h"
-#include "QWSServer.h"
 #include "TailButton.h"
 
 #include <QButtonGroup>
@@ -10,6 +9,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QWSServer>
 
 Tail::Tail(QWidget* parent)
     : QLabel(parent),

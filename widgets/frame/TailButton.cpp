@@ -1,5 +1,6 @@
 #include "TailButton.h"
 
+#include "PhoneQt.h"
 #include "Core.h"
 
 #include <QCoreApplication>
@@ -97,7 +98,7 @@ void TailButton::paintEvent(QPaintEvent*)
     }
 
     label = label.trimmed();
-    if (QFontMetrics(font).horizontalAdvance(label) >= w - 3 && font.pointSize() == 20)
+    if (phoneTextWidth(QFontMetrics(font), label) >= w - 3 && font.pointSize() == 20)
         font.setPointSize(18);
     painter.setFont(font);
 

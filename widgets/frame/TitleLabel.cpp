@@ -1,6 +1,7 @@
 #include "TitleLabel.h"
 
 #include "ListViewItem.h"
+#include "PhoneQt.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -89,10 +90,10 @@ void TitleLabel::paintEvent(QPaintEvent*)
         m_measuredCap = capWidth;
         if (m_levels.size() > 1)
             shown = m_levels.at(0).trimmed() + QLatin1String("  ") + m_levels.at(1).trimmed();
-        m_textWidth = metrics.horizontalAdvance(shown);
+        m_textWidth = phoneTextWidth(metrics, shown);
         const int boxWidth = qMin(m_textWidth + 6, width());
         m_elided = metrics.elidedText(shown, Qt::ElideRight, boxWidth - capWidth - 3);
-        m_firstLevelWidth = m_levels.size() > 1 ? metrics.horizontalAdvance(m_levels.at(0).trimmed()) : 0;
+        m_firstLevelWidth = m_levels.size() > 1 ? phoneTextWidth(metrics, m_levels.at(0).trimmed()) : 0;
     }
     painter.setPen(m_titleColor);
 

@@ -18,9 +18,9 @@ void ListViewCheckItem::paint(QPainter* p, QRect& r)
 {
     p->save();
     paintStateFill(p, r);
-    const QPixmap box = picture(QStringLiteral(":/ui/images/widget/checkbox.png"));
-    const QPixmap mark = picture(isPressed() ? QStringLiteral(":/ui/images/widget/checkbox_check_sel.png")
-                                   : QStringLiteral(":/ui/images/widget/checkbox_check.png"));
+    const QPixmap box = picture(QLatin1String(":/ui/images/widget/checkbox.png"));
+    const QPixmap mark = picture(isPressed() ? QLatin1String(":/ui/images/widget/checkbox_check_sel.png")
+                                   : QLatin1String(":/ui/images/widget/checkbox_check.png"));
     drawLabel(p, QRect(QPoint(r.left() + 10, r.top()), QPoint(r.right() - box.width() + 3, r.bottom())),
                 alignment(), text());
     const QPoint at(r.right() - box.width() - 6, r.top() + (r.height() - box.height()) / 2 - 1);

@@ -25,11 +25,11 @@ void ListViewCheckLineEditItem::paint(QPainter* p, QRect& r)
 {
     p->save();
     paintLineEditStateFill(p, r);
-    const QPixmap box = picture(QStringLiteral(":/ui/images/widget/checkbox.png"));
+    const QPixmap box = picture(QLatin1String(":/ui/images/widget/checkbox.png"));
     const QPoint at(r.left() + 10, r.top() + (r.height() - box.height()) / 2 - 1);
     p->drawPixmap(at, box);
     if (isChecked())
-        p->drawPixmap(at, picture(QStringLiteral(":/ui/images/widget/checkbox_check.png")));
+        p->drawPixmap(at, picture(QLatin1String(":/ui/images/widget/checkbox_check.png")));
 
     if (m_useTitleText) {
         const int left = r.left() + box.width() + 20;

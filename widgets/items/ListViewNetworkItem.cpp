@@ -23,7 +23,7 @@ void ListViewNetworkItem::paint(QPainter* p, QRect& r)
     paintStateFill(p, r);
     drawLabel(p, QRect(QPoint(r.left() + 10, r.top()), QPoint(r.left() + 201, r.bottom())), alignment(), text(), 192);
 
-    const QPixmap sizer = picture(QStringLiteral(":/ui/images/icon_wifi_step0_hold_press.png"));
+    const QPixmap sizer = picture(QLatin1String(":/ui/images/icon_wifi_step0_hold_press.png"));
     const int iw = sizer.width() < 1 ? 19 : sizer.width();
     const int ih = sizer.height();
 
@@ -41,8 +41,8 @@ void ListViewNetworkItem::paint(QPainter* p, QRect& r)
                    .arg(m_hold ? "_hold" : "")
                    .arg(sel ? "_press" : "");
     } else {
-        path = sel ? QStringLiteral(":/ui/images/icon_wifi_unknown.png")
-                   : QStringLiteral(":/ui/images/icon_wifi_unknown_normal.png");
+        path = sel ? QLatin1String(":/ui/images/icon_wifi_unknown.png")
+                   : QLatin1String(":/ui/images/icon_wifi_unknown_normal.png");
     }
     p->drawPixmap(r.right() - iw - 10, r.top() + (r.height() - ih) / 2, picture(path));
     p->restore();

@@ -25,8 +25,8 @@ void ListViewRadioItem::paint(QPainter* p, QRect& r)
     drawLabel(p, titleBox, alignment(), text(), titleBox.right() - titleBox.left() - 2);
 
     if (m_useImage) {
-        const QPixmap mark = picture(m_checked ? QStringLiteral(":ui/images/widget/radio_sel.png")
-                                     : QStringLiteral(":ui/images/widget/radio.png"));
+        const QPixmap mark = picture(m_checked ? QLatin1String(":ui/images/widget/radio_sel.png")
+                                     : QLatin1String(":ui/images/widget/radio.png"));
         p->drawPixmap(r.right() - 26, r.top() + (r.height() - mark.height()) / 2, mark);
     } else {
         const QColor light(187, 187, 187);

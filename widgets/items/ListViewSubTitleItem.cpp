@@ -1,5 +1,6 @@
 #include "ListViewSubTitleItem.h"
 
+#include "PhoneQt.h"
 #include "textClass.h"
 
 #include <QDebug>
@@ -120,7 +121,7 @@ void ListViewSubTitleItem::paint(QPainter* p, QRect& r)
 
     const QString title = p->fontMetrics().elidedText(text(), Qt::ElideRight, titleBox.width());
     p->drawText(titleBox, alignment(), title);
-    int pos = titleBox.left() + p->fontMetrics().horizontalAdvance(title);
+    int pos = titleBox.left() + phoneTextWidth(p->fontMetrics(), title);
 
     const int last = m_subTitles.size() - 1;
     for (int i = 0; i <= last; ++i) {
@@ -143,7 +144,7 @@ void ListViewSubTitleItem::paint(QPainter* p, QRect& r)
 
         // A flowing run advances by its width in the font before its own is applied.
         if (run->textX() < 0)
-            pos += p->fontMetrics().horizontalAdvance(run->text());
+            pos += phoneTextWidth(p->fontMetrics(), run->text());
 
         if (run->textPt() >= 0) {
             QFont font;

@@ -147,7 +147,8 @@ ListViewItem* ListView::item(int idx)
 
 ListViewItem* ListView::item(QString const& text)
 {
-    for (ListViewItem* row : qAsConst(m_items)) {
+    for (int i = 0; i < m_items.size(); ++i) {
+        ListViewItem* row = m_items.at(i);
         if (row && row->text() == text)
             return row;
     }
@@ -853,7 +854,7 @@ void ListView::paintEvent(QPaintEvent* e)
         p.drawPixmap(0, 0, m_backgroundPixmap);
 
     if (m_showEmptyString && n == 0) {
-        const QPixmap empty = ListViewItem::picture(QStringLiteral(":/ui/images/widget/no_data.png"));
+        const QPixmap empty = ListViewItem::picture(QLatin1String(":/ui/images/widget/no_data.png"));
         p.drawPixmap((w - empty.width()) / 2, (h - empty.height()) / 2 - 15, empty);
         p.setPen(QColor(0, 0, 0));
         p.drawText(QRect(0, h / 2, w, h / 2), Qt::AlignCenter | Qt::TextWordWrap, m_emptyString);
@@ -1062,14 +1063,14 @@ void ListView::drawFocusBox(QPainter* p, const QRect& focusRect, bool lastSlot, 
     const int bh = (lastSlot ? b + 4 : b + 3) - y0 + 1;
     const int bw = r - l + 1;
 
-    const QPixmap lt = ListViewItem::picture(pressed ? QStringLiteral(":ui/images/widget/focus_02_lefttop_sel.png")
-                             : QStringLiteral(":ui/images/widget/focus_02_lefttop.png"));
-    const QPixmap lb = ListViewItem::picture(pressed ? QStringLiteral(":ui/images/widget/focus_02_lefbottom_sel.png")
-                             : QStringLiteral(":ui/images/widget/focus_02_lefbottom.png"));
-    const QPixmap rt = ListViewItem::picture(pressed ? QStringLiteral(":ui/images/widget/focus_02_righttop_sel.png")
-                             : QStringLiteral(":ui/images/widget/focus_02_righttop.png"));
-    const QPixmap rb = ListViewItem::picture(pressed ? QStringLiteral(":ui/images/widget/focus_02_rightbottom_sel.png")
-                             : QStringLiteral(":ui/images/widget/focus_02_rightbottom.png"));
+    const QPixmap lt = ListViewItem::picture(pressed ? QLatin1String(":ui/images/widget/focus_02_lefttop_sel.png")
+                             : QLatin1String(":ui/images/widget/focus_02_lefttop.png"));
+    const QPixmap lb = ListViewItem::picture(pressed ? QLatin1String(":ui/images/widget/focus_02_lefbottom_sel.png")
+                             : QLatin1String(":ui/images/widget/focus_02_lefbottom.png"));
+    const QPixmap rt = ListViewItem::picture(pressed ? QLatin1String(":ui/images/widget/focus_02_righttop_sel.png")
+                             : QLatin1String(":ui/images/widget/focus_02_righttop.png"));
+    const QPixmap rb = ListViewItem::picture(pressed ? QLatin1String(":ui/images/widget/focus_02_rightbottom_sel.png")
+                             : QLatin1String(":ui/images/widget/focus_02_rightbottom.png"));
     const QColor inner = pressed ? QColor(0, 0, 0) : QColor(255, 255, 255);
     const QColor black(0, 0, 0);
 

@@ -285,7 +285,7 @@ QPixmap ListViewItem::picture(const QString& path)
     // the same few pictures again and again, so look them up by path first. Missing pictures
     // are remembered until the pixmap cache is cleared (a sentinel entry tells).
     static QSet<QString> missing;
-    const QString sentinel = QStringLiteral("phone-picture-sentinel");
+    const QString sentinel = QLatin1String("phone-picture-sentinel");
     QPixmap pm;
     if (!QPixmapCache::find(sentinel, &pm)) {
         missing.clear();
@@ -295,7 +295,7 @@ QPixmap ListViewItem::picture(const QString& path)
     }
     if (missing.contains(path))
         return QPixmap();
-    const QString key = QStringLiteral("phone-picture:") + path;
+    const QString key = QLatin1String("phone-picture:") + path;
     if (QPixmapCache::find(key, &pm))
         return pm;
     if (pm.load(path))
@@ -335,8 +335,8 @@ void ListViewItem::paintState(QPainter* p, const QRect& r, bool fillWithoutFocus
 
 int ListViewItem::paintArrow(QPainter* p, const QRect& r)
 {
-    const QPixmap arrow = picture(m_isPressed ? QStringLiteral(":/ui/images/widget/list_focus_sel.png")
-                                              : QStringLiteral(":/ui/images/widget/list_focus.png"));
+    const QPixmap arrow = picture(m_isPressed ? QLatin1String(":/ui/images/widget/list_focus_sel.png")
+                                              : QLatin1String(":/ui/images/widget/list_focus.png"));
     p->drawPixmap(r.right() - arrow.width() - 9, r.top() + (r.height() - arrow.height()) / 2, arrow);
     return arrow.width();
 }
@@ -346,12 +346,12 @@ void ListViewItem::paintInputBox(QPainter* p, const QRect& r, int boxLeft, int b
 {
     // The plain slices frame the selected row; the "_sel" slices the others.
     const bool sel = selected();
-    const QPixmap left = picture(sel ? QStringLiteral(":ui/images/widget/inputbox_left.png")
-                                     : QStringLiteral(":ui/images/widget/inputbox_left_sel.png"));
-    const QPixmap mid = picture(sel ? QStringLiteral(":ui/images/widget/inputbox_mid.png")
-                                    : QStringLiteral(":ui/images/widget/inputbox_mid_sel.png"));
-    const QPixmap right = picture(sel ? QStringLiteral(":ui/images/widget/inputbox_right.png")
-                                      : QStringLiteral(":ui/images/widget/inputbox_right_sel.png"));
+    const QPixmap left = picture(sel ? QLatin1String(":ui/images/widget/inputbox_left.png")
+                                     : QLatin1String(":ui/images/widget/inputbox_left_sel.png"));
+    const QPixmap mid = picture(sel ? QLatin1String(":ui/images/widget/inputbox_mid.png")
+                                    : QLatin1String(":ui/images/widget/inputbox_mid_sel.png"));
+    const QPixmap right = picture(sel ? QLatin1String(":ui/images/widget/inputbox_right.png")
+                                      : QLatin1String(":ui/images/widget/inputbox_right_sel.png"));
     const int boxRight = boxLeft + boxWidth;
     const int top = r.top() + 1;
     p->drawPixmap(QRectF(boxLeft - 4, top, left.width(), left.height()), left, QRectF(left.rect()));

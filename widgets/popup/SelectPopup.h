@@ -88,7 +88,9 @@ public slots:
     virtual void accept() override;
     void acceptAfterAnimation();
     bool isVisible();
-    int exec() override;
+    // Hides QDialog::exec (a virtual since Qt 5, a plain slot in Qt 4): callers reach it
+    // through a SelectPopup, so no "override" here.
+    int exec();
 
 protected slots:
     void signalReciever(QString cmd, QByteArray data);

@@ -1,0 +1,48 @@
+#include "SignalOrder.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+// A spy that also appends each emission to the shared list, as it comes.
+class OrderedSpy : public QSignalSpy
+{
+public:
+    OrderedSpy(QObject* sender, const char* signal, QStringList* events,
+               const SignalOrder::Format& format)
+        : QSignalSpy(sender, signal), m_events(events), m_format(format)
+    {
+    }
+
+    int qt_metacall(QMetaObject::Call call, int id, void** args)
+    {
+        const int before = count();
+        const int result = QSignalSpy::qt_metacall(call, id, args);
+        if (count() > before)
+            m_events->append(m_format(last()));
+        return result;
+    }
+
+private:
+    QStringList* m_events;
+    SignalOrder::Format m_format;
+};
+
+}
+
+SignalOrder::SignalOrder() {}
+
+SignalOrder::~SignalOrder()
+{
+    qDeleteAll(m_spies);
+}
+
+void SignalOrder::watch(QObject* sender, const char* signal, const Format& format)
+{
+    m_spies.append(new OrderedSpy(sender, signal, &events, format));
+}
+
+void SignalOrder::watch(QObject* sender, const char* signal, const QString& label)
+{
+    watch(sender, signal, [label](const QList<QVariant>&) { return label; });
+}
