@@ -1,6 +1,7 @@
 # Thin wrapper over CMake. "make run" starts the phone simulator, "make test" builds and runs
 # the tests, "make bench" and "make bench-ir" the benchmarks, "make pictures" renders the
-# documentation's pictures. Each installs the Debian packages it lacks first.
+# documentation's pictures, "make fuzz" runs the fuzz targets for FUZZ_SECONDS each. Each
+# installs the Debian packages it lacks first.
 # "make armhf" cross-builds for the phone's 32-bit ARM, "make test-armhf" runs the suites
 # under qemu-arm-static, each fenced into its own PID namespace (tools/armhf-run).
 BUILD ?= build
@@ -8,8 +9,10 @@ ARMHF_BUILD ?= build-armhf
 ARMHF_SYSROOT ?= $(ARMHF_BUILD)-sysroot
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test bench bench-ir bench-detail render-check pictures clean armhf test-armhf
+.PHONY: all deps configure build run test bench bench-ir bench-detail render-check pictures fuzz clean armhf test-armhf
 
 all: build
 
@@ -94,5 +97,10 @@ armhf:
 test-armhf: armhf
 	cd $(ARMHF_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+fuzz: deps
+	cmake -S tests/fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	./tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ARMHF_BUILD)
+	rm -rf $(BUILD) $(ARMHF_BUILD) $(FUZZ_BUILD)

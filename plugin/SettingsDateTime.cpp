@@ -2,6 +2,7 @@
 
 #include "Core.h"
 #include "ImageButton.h"
+#include "IniFile.h"
 #include "ListView.h"
 #include "ListViewRadioItem.h"
 #include "ListViewSelectItem.h"
@@ -12,7 +13,6 @@
 #include "TimeZoneData.h"
 
 #include <QDebug>
-#include <QSettings>
 #include <QShowEvent>
 
 #include <stdlib.h>
@@ -131,9 +131,15 @@ void SettingsDateTime::loadSetting()
     const QString path = configPath();
     if (path.isEmpty())
         return;
-    QSettings settings(path, QSettings::IniFormat);
+    IniFile file(path);
+    showSetting(file);
+    if (!file.errorString().isEmpty())
+        qWarning() << "SettingsDateTime::loadSetting unreadable:" << path << file.errorString();
+}
 
-    const QString mode = settings.value(kUserSetKey, 0).toInt() != 0 ? tr("User") : tr("Default");
+void SettingsDateTime::showSetting(const IniFile& file)
+{
+    const QString mode = file.value(kUserSetKey, 0).toInt() != 0 ? tr("User") : tr("Default");
     if (ListViewSelectItem* row = static_cast<ListViewSelectItem*>(m_listView->item(0)))
         row->setSelectedText(mode);
     if (mode != tr("User")) {
@@ -142,9 +148,9 @@ void SettingsDateTime::loadSetting()
     }
     updateListView(true);
 
-    QString zone = settings.value(kUserZoneKey, QString()).toString();
+    QString zone = file.value(kUserZoneKey, QString()).toString();
     if (zone.isEmpty())
-        zone = settings.value(kZoneInfoKey, QString()).toString();
+        zone = file.value(kZoneInfoKey, QString()).toString();
     const int slash = zone.indexOf('/');
     QString region = slash < 0 ? zone : zone.left(slash);
     QString city = slash < 0 ? QString() : zone.mid(slash + 1);
@@ -160,13 +166,14 @@ void SettingsDateTime::loadSetting()
     update();
 }
 
-void SettingsDateTime::commitSetting(QSettings& settings, const QString& key, const QVariant& value,
-                                     bool modeChanged)
+bool SettingsDateTime::commitSetting(const QString& key, const QVariant& value, bool modeChanged)
 {
-    // With no path QSettings would leave a lock file in the working directory.
-    if (!settings.fileName().isEmpty()) {
-        settings.setValue(key, value);
-        settings.sync();
+    IniFile file(configPath());
+    if (!file.setValue(key, value)) {
+        qWarning() << "SettingsDateTime::commitSetting not saved:" << key << file.fileName() << file.errorString();
+        showSetting(file);
+        showNotSaved();
+        return false;
     }
     // The phone's storage must hold the change before the host acts on it.
     const int synced = system("sync");
@@ -177,6 +184,21 @@ void SettingsDateTime::commitSetting(QSettings& settings, const QString& key, co
         theCore->setTimeZoneFromConfig();
         theCore->sendAppMsg("idle", "changedTimezone()", QByteArray());
     }
+    return true;
+}
+
+// A one-line popup the user closes with OK or Back, as the phone tells of a failure.
+void SettingsDateTime::showNotSaved()
+{
+    SelectPopup popup(this, 2);
+    popup.nextButton()->setVisible(false);
+    popup.cancelButton()->setVisible(false);
+    popup.okButton()->setText(tr("OK"));
+    popup.okButton()->setVisible(true);
+    ListViewItem* row = new ListViewItem(tr("Not saved"), QPixmap(), QPixmap());
+    applyRowColours(row);
+    popup.listView()->addItem(row);
+    popup.exec();
 }
 
 void SettingsDateTime::showEvent(QShowEvent*)
@@ -219,8 +241,10 @@ void SettingsDateTime::retranslateUi()
     for (int i = 0; i < titles.size() && i < m_listView->itemSize(); ++i)
         m_listView->item(i)->setText(titles.at(i));
 
-    QSettings settings(configPath(), QSettings::IniFormat);
-    const bool user = settings.value(kUserSetKey, 0).toInt() != 0;
+    IniFile file(configPath());
+    const bool user = file.value(kUserSetKey, 0).toInt() != 0;
+    if (!file.errorString().isEmpty())
+        qWarning() << "SettingsDateTime::retranslateUi unreadable:" << file.fileName() << file.errorString();
     if (ListViewSelectItem* row = static_cast<ListViewSelectItem*>(m_listView->item(0)))
         row->setSelectedText(user ? tr("User") : tr("Default"));
     m_listView->update();
@@ -257,7 +281,6 @@ int SettingsDateTime::choose(int kind, const QList<QString>& texts, const QStrin
 void SettingsDateTime::clickedListViewItem(int idx)
 {
     qDebug() << "SettingsDateTime::clickedListViewItem idx:" << idx;
-    QSettings settings(configPath(), QSettings::IniFormat);
 
     ListViewSelectItem* modeRow = static_cast<ListViewSelectItem*>(m_listView->item(0));
     ListViewSelectItem* regionRow = static_cast<ListViewSelectItem*>(m_listView->item(1));
@@ -271,7 +294,8 @@ void SettingsDateTime::clickedListViewItem(int idx)
         const QString mode = modes.at(chosen);
         const bool user = mode == tr("User");
         updateListView(user);
-        commitSetting(settings, kUserSetKey, user ? 1 : 0, true);
+        if (!commitSetting(kUserSetKey, user ? 1 : 0, true))
+            return;
         modeRow->setSelectedText(mode);
         m_listView->update();
         return;
@@ -290,7 +314,7 @@ void SettingsDateTime::clickedListViewItem(int idx)
         const QString city = m_cityList.value(0);
         cityRow->setSelectedText(city);
         m_listView->update();
-        commitSetting(settings, kUserZoneKey, region + "/" + city, false);
+        commitSetting(kUserZoneKey, region + "/" + city, false);
         return;
     }
 
@@ -302,6 +326,6 @@ void SettingsDateTime::clickedListViewItem(int idx)
         const QString city = m_cityList.at(chosen);
         cityRow->setSelectedText(city);
         m_listView->update();
-        commitSetting(settings, kUserZoneKey, region + "/" + city, false);
+        commitSetting(kUserZoneKey, region + "/" + city, false);
     }
 }

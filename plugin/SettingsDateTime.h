@@ -8,8 +8,8 @@
 #include <QMap>
 #include <QString>
 
+class IniFile;
 class ListView;
-class QSettings;
 class TimeZoneData;
 
 // The phone's time-zone settings page: how the zone is set ("Default" or "User") and, in the
@@ -55,8 +55,13 @@ private:
     void retranslateUi();
 
     QString configPath() const;
+    // Sets the rows from the settings in file.
+    void showSetting(const IniFile& file);
     // Stores one key, flushes it to storage, lets the host apply the zone and tells "idle".
-    void commitSetting(QSettings& settings, const QString& key, const QVariant& value, bool modeChanged);
+    // When the file cannot be written: one diagnostic line, the rows show what is stored, a
+    // popup says so, and nothing is applied or announced; returns false.
+    bool commitSetting(const QString& key, const QVariant& value, bool modeChanged);
+    void showNotSaved();
     // Runs a selection popup over texts with current checked; returns the accepted index or -1.
     int choose(int kind, const QList<QString>& texts, const QString& current, bool showNext);
 

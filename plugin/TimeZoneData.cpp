@@ -1,9 +1,11 @@
 #include "TimeZoneData.h"
 
-#include <QFile>
+#include "RegularFile.h"
+
+#include <QDebug>
 #include <QHash>
+#include <QTextCodec>
 #include <QVector>
-#include <QTextStream>
 
 #include <algorithm>
 
@@ -67,26 +69,69 @@ QString TimeZoneData::tablePath()
 void TimeZoneData::load(const QString& path, QList<TimeZoneData*>& records,
                         QMap<QString, int>& regionIndex, QList<QString>& regions)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        // Decoded once, then cut into lines in place: no string per line.
-        QTextStream in(&file);
-        const QString text = in.readAll();
-        file.close();
-        for (int from = 0; from < text.size();) {
-            int end = text.indexOf(QLatin1Char('\n'), from);
+    QByteArray content;
+    QString error;
+    if (RegularFile::read(path, MaxTableSize, &content, &error) == RegularFile::Refused)
+        qWarning() << "TimeZoneData::load unreadable:" << path << error;
+    parse(content, records, regionIndex, regions);
+}
+
+namespace {
+
+// Appends a record per line of text, each line ending at LF, CR or CRLF.
+void appendLines(const QString& text, QList<TimeZoneData*>& records)
+{
+    const bool plain = !text.contains(QLatin1Char('\r'));
+    for (int from = 0; from < text.size();) {
+        int end = from;
+        if (plain) {
+            end = text.indexOf(QLatin1Char('\n'), from);
             if (end < 0)
                 end = text.size();
-            records.append(fromLine(text.midRef(from, end - from)));
+        } else {
+            while (end < text.size() && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+                ++end;
+        }
+        records.append(TimeZoneData::fromLine(text.midRef(from, end - from)));
+        from = end + 1;
+        if (end + 1 < text.size() && text.at(end) == QLatin1Char('\r') && text.at(end + 1) == QLatin1Char('\n'))
+            ++from;
+    }
+}
+
+} // namespace
+
+void TimeZoneData::parse(const QByteArray& content, QList<TimeZoneData*>& records,
+                         QMap<QString, int>& regionIndex, QList<QString>& regions)
+{
+    const int first = records.size();
+    // Decoded at once when all of it is UTF-8 (the usual case), else line by line.
+    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
+    QTextCodec::ConverterState whole;
+    const QString text = utf8->toUnicode(content.constData(), content.size(), &whole);
+    // A sequence cut off at the end counts as invalid too (Qt keeps it for a next chunk).
+    if (whole.invalidChars == 0 && whole.remainingChars == 0) {
+        appendLines(text, records);
+    } else {
+        for (int from = 0; from < content.size();) {
+            int end = from;
+            while (end < content.size() && content.at(end) != '\n' && content.at(end) != '\r')
+                ++end;
+            QTextCodec::ConverterState state(from == 0 ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader);
+            QString line = utf8->toUnicode(content.constData() + from, end - from, &state);
+            if (state.invalidChars != 0 || state.remainingChars != 0)
+                line = QString::fromLatin1(content.constData() + from, end - from);
+            records.append(fromLine(line));
             from = end + 1;
+            if (end + 1 < content.size() && content.at(end) == '\r' && content.at(end + 1) == '\n')
+                ++from;
         }
     }
 
-    // Group first, then fill the map region by region in ascending order.
-    const bool hadEntries = !regionIndex.isEmpty();
+    // Group the new records first, then fill the map region by region in ascending order.
     QHash<QString, QVector<int> > groups;
     groups.reserve(64);
-    for (int i = 0; i < records.size(); ++i) {
+    for (int i = first; i < records.size(); ++i) {
         QString& region = records.at(i)->region;
         QHash<QString, QVector<int> >::iterator group = groups.find(region);
         if (group == groups.end())
@@ -103,7 +148,12 @@ void TimeZoneData::load(const QString& path, QList<TimeZoneData*>& records,
         for (int k = 0; k < indices.size(); ++k)
             regionIndex.insertMulti(sorted.at(r), indices.at(k));
     }
-    regions = hadEntries ? regionIndex.uniqueKeys() : sorted;
+    if (!regions.isEmpty()) {
+        sorted += regions;
+        std::sort(sorted.begin(), sorted.end());
+        sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    }
+    regions = sorted;
 }
 
 QList<QString> TimeZoneData::cities(const QString& region, const QList<TimeZoneData*>& records,

@@ -25,11 +25,22 @@ public:
     // The table the page reads: $PHONE_TIMEZONE_TAB when set, else the phone's own file.
     static QString tablePath();
 
-    // Reads the table at path, appending one record per line to records (the caller owns
-    // them), one (region, index) entry per record to the multi-map regionIndex, and sets
-    // regions to the distinct regions in ascending order. A missing file adds nothing.
+    // 1 MiB: the phone's table has about 420 lines in 19 KB.
+    static const int MaxTableSize = 1024 * 1024;
+
+    // Reads the table at path and adds it as parse() does. Only a regular file (or a link
+    // to one) of at most MaxTableSize bytes is read: anything else adds nothing and writes
+    // one diagnostic line; a missing file adds nothing, silently.
     static void load(const QString& path, QList<TimeZoneData*>& records,
                      QMap<QString, int>& regionIndex, QList<QString>& regions);
+
+    // Appends one new record per line to records (the caller owns them) and one (region,
+    // index) entry per new record to the multi-map regionIndex; regions becomes the distinct
+    // regions of its earlier entries and the new records, ascending. Earlier records and
+    // entries are left as they are, so loading a table twice holds each line twice, each
+    // indexed once. Lines end at LF, CR or CRLF; a line that is not valid UTF-8 is Latin-1.
+    static void parse(const QByteArray& content, QList<TimeZoneData*>& records,
+                      QMap<QString, int>& regionIndex, QList<QString>& regions);
 
     // The cities of one region in ascending order, looked up through the multi-map.
     static QList<QString> cities(const QString& region, const QList<TimeZoneData*>& records,

@@ -2,6 +2,8 @@
 // applications, and the window server's key injection.
 #include "BaseAppInterface.h"
 #include "Core.h"
+#include "FifoGuard.h"
+#include "MessageCapture.h"
 #include "TestHost.h"
 #include "TestWait.h"
 
@@ -75,14 +77,16 @@ private slots:
         QVERIFY(host.core()->use24HourTime());
     }
 
-    void use24HourTimeIsStored()
+    void use24HourTimeIsHeldNotWritten()
     {
         TestHost host;
+        host.writeFile("settings.conf", "; shared\n[Settings]\n24HourTime=false\n");
         QSignalSpy spy(host.core(), SIGNAL(use24HourTimeChanged(bool)));
         host.core()->setUse24HourTime(true);
-        QCOMPARE(host.value("settings.conf", "Settings/24HourTime").toBool(), true);
         host.core()->setUse24HourTime(true);
         QCOMPARE(spy.count(), 1);
+        QVERIFY(host.core()->use24HourTime());
+        QCOMPARE(host.readFile("settings.conf"), QByteArray("; shared\n[Settings]\n24HourTime=false\n"));
     }
 
     void appliedZone_data()
@@ -124,16 +128,45 @@ private slots:
         QCOMPARE(int(asUtc.secsTo(qtLocal)), int(local.tm_gmtoff));
     }
 
-    void noStoredZoneKeepsTheProcessZone()
+    void nothingAppliedFromBadFilesOrNames_data()
     {
+        QTest::addColumn<QByteArray>("zone");     // stored as User_TimeZone in the User mode
+        QTest::addColumn<QString>("special");     // what stands at the path instead of a file
+        QTest::addColumn<QString>("diagnostic");  // %1: the file's path
+        QTest::newRow("no file") << QByteArray() << "" << "";
+        QTest::newRow("garbage") << QByteArray("\x01\x02garbage[[[\n=\n") << "" << "";
+        QTest::newRow("FIFO") << QByteArray() << "fifo" << "Core::setTimeZoneFromConfig unreadable: \"%1\"";
+        QTest::newRow("device") << QByteArray() << "/dev/zero" << "Core::setTimeZoneFromConfig unreadable: \"%1\"";
+        const char* const refused[] = {"../../../tmp/zone", "/etc/localtime", ":Europe/Paris", "Europe/../Asia",
+                                       "Europe//Paris", "Europe/Paris/", "Europe/Par\x01is", "Europe/Pa\\tris",
+                                       "-Europe", "Europe/ Paris"};
+        for (const char* zone : refused)
+            QTest::newRow(zone) << QByteArray("[NTP_Serv]\nUser_Set=1\nUser_TimeZone=") + zone + "\n" << ""
+                                << QString("Core::setTimeZoneFromConfig refused zone: \"%1\"")
+                                       .arg(QString::fromLatin1(zone).replace("\x01", "\\u0001"));
+    }
+
+    void nothingAppliedFromBadFilesOrNames()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QString, special);
+        QFETCH(QString, diagnostic);
         TestHost host;
+        const QString path = host.path("phone_info.conf");
+        QScopedPointer<FifoGuard> fifo(special == "fifo" ? new FifoGuard(path) : 0);
+        if (special.startsWith('/'))
+            QVERIFY(QFile::link(special, path));
+        else if (!zone.isNull())
+            host.writeFile("phone_info.conf", zone);
         qputenv("TZ", "Asia/Seoul");
         QSignalSpy spy(host.core(), SIGNAL(timeZoneApplied(QString)));
-        host.core()->setTimeZoneFromConfig();                  // no file at all
-        host.writeFile("phone_info.conf", "\x01\x02garbage[[[\n=\n");
-        host.core()->setTimeZoneFromConfig();                  // unreadable content
+        MessageCapture capture;
+        host.core()->setTimeZoneFromConfig();
+        QCOMPARE(capture.lines(), diagnostic.isEmpty() ? QStringList()
+                                  : QStringList(diagnostic.contains("%1") ? diagnostic.arg(path) : diagnostic));
         QCOMPARE(spy.count(), 0);
         QCOMPARE(qgetenv("TZ"), QByteArray("Asia/Seoul"));
+        QVERIFY(!fifo || !fifo->opened());
     }
 
     void messagesReachTheNamedApplication()

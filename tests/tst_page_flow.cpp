@@ -5,6 +5,7 @@
 #include "ImageButton.h"
 #include "KeyDriver.h"
 #include "ListViewRadioItem.h"
+#include "MessageCapture.h"
 #include "PageFixture.h"
 #include "SelectPopup.h"
 #include "SelectPopupListView.h"
@@ -13,8 +14,11 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QSettings>
+#include <QDir>
 #include <QTest>
+
+#include <signal.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -308,41 +312,101 @@ private slots:
         QVERIFY(idle.commands.isEmpty());
     }
 
-    void aWriteKeepsEverythingElse()
+    // Other programs' keys keep every byte: OK on the mode row, Down to "User", OK.
+    void hostileFilesKeepEveryOtherByte_data()
     {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray shared("; phone\n[SIP]\nPassword=p@ss;word#1\nPath=C:\\phone\\ring.wav\nKey With Space=yes\n"
+                                "Codecs=G711U,G711A,G722\nUtf8=M\xc3\xbcller\n# hash\n\n");
+        QTest::newRow("other programs' keys") << shared + "[NTP_Serv]\nUser_Set=0\nUser_TimeZone=Europe/Paris\n"
+                                              << shared + "[NTP_Serv]\nUser_Set=1\nUser_TimeZone=Europe/Paris\n";
+        const QByteArray crlf("Top=1\r\n[NTP_Serv]\r\nUser_Set=0\r\n[SIP]\r\nA=1\r\n[NTP_Serv]\r\nUser_Set=0\r\nUser_TimeZone=Asia/Tokyo");
+        QTest::newRow("CRLF, no final line end, duplicates, a key outside any group")
+            << crlf << QByteArray(crlf).replace(crlf.lastIndexOf("User_Set=0"), 10, "User_Set=1");
+        const QByteArray big = "[Big]\nBlob=" + QByteArray(1024 * 1024, 'x') + "\n";
+        QTest::newRow("a 1 MB value, no group of the page") << big << big + "\n[NTP_Serv]\nUser_Set=1\n";
+    }
+
+    void hostileFilesKeepEveryOtherByte()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
         PageFixture f;
-        // A realistic configuration: many groups and keys besides the page's own.
-        QByteArray conf;
-        const QStringList groups = {"General", "SIP_Account1", "SIP_Account2", "Network", "LDAP",
-                                    "Audio", "Display", "Provisioning", "Codec", "VLAN"};
-        for (const QString& group : groups) {
-            conf += "[" + group.toLatin1() + "]\n";
-            for (int k = 0; k < 30; ++k)
-                conf += QString("Key%1=%2 value %1\n").arg(k).arg(group).toUtf8();
-            conf += "Server=10.0.0.1\nPort=5060\nEnabled=true\nName=\"Front desk\"\n";
-        }
-        conf += "[NTP_Serv]\nUser_Set=1\nUser_TimeZone=Europe/Paris\nZoneInfo=Asia/Seoul\nServer=pool.ntp.org\nInterval=3600\n";
-        f.host()->writeFile("phone_info.conf", conf);
-        QMap<QString, QVariant> before;
-        {
-            QSettings s(f.host()->path("phone_info.conf"), QSettings::IniFormat);
-            for (const QString& key : s.allKeys())
-                before.insert(key, s.value(key));
-        }
-        QVERIFY(before.size() > 300);
-
+        f.host()->writeFile("phone_info.conf", before);
+        IdleRecorder idle(f.host());
         KeyDriver keys;
-        keys.key(Qt::Key_Down).key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Up).key(Qt::Key_Return);
+        keys.key(Qt::Key_Return).key(Qt::Key_Down).key(Qt::Key_Return).call([&] { QCOMPARE(f.rows(), 3); });
         run(f, keys);
+        QCOMPARE(f.host()->readFile("phone_info.conf"), after);
+        QCOMPARE(idle.commands, QStringList({"changedTimezone()"}));
+    }
 
-        QSettings after(f.host()->path("phone_info.conf"), QSettings::IniFormat);
-        QCOMPARE(after.allKeys().size(), before.size());
-        for (auto it = before.constBegin(); it != before.constEnd(); ++it) {
-            if (it.key() == "NTP_Serv/User_TimeZone")
-                QCOMPARE(after.value(it.key()).toString(), QString("Europe/Amsterdam"));
-            else
-                QCOMPARE(after.value(it.key()), it.value());
-        }
+    // A write that fails leaves the file, shows what is stored and says so; nothing is applied.
+    void failedWriteLeavesFileAndScreenHonest_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only file") << "file" << "read-only file";
+        QTest::newRow("read-only directory") << "directory" << "read-only directory";
+        QTest::newRow("full disk") << "disk" << "cannot write: File too large";
+    }
+
+    void failedWriteLeavesFileAndScreenHonest()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, reason);
+        PageFixture f;
+        const QByteArray stored("[NTP_Serv]\nUser_Set=1\nUser_TimeZone=Europe/Paris\n");
+        f.host()->writeFile("phone_info.conf", stored);
+        const QString path = f.host()->path("phone_info.conf");
+        IdleRecorder idle(f.host());
+        if (how == "file")
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        if (how == "directory")
+            QVERIFY(QFile::setPermissions(f.host()->dir(), QFile::ReadOwner | QFile::ExeOwner));
+        // A file-size limit below the file's size fails the write as a full disk would.
+        struct rlimit oldLimit;
+        getrlimit(RLIMIT_FSIZE, &oldLimit);
+        void (*oldHandler)(int) = signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = oldLimit;
+        small.rlim_cur = 16;
+        if (how == "disk")
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+        QStringList popupRows;
+        QString okText;
+        QStringList rowsUnderPopup;
+        MessageCapture capture;
+        KeyDriver keys;
+        keys.key(Qt::Key_Down).key(Qt::Key_Return).key(Qt::Key_Up).key(Qt::Key_Return)
+            .call([&] {
+                SelectPopup* popup = openPopup();
+                QVERIFY(popup);
+                for (int i = 0; i < popup->listView()->itemSize(); ++i)
+                    popupRows << popup->listView()->item(i)->text();
+                okText = popup->okButton()->isVisible() ? popup->okButton()->text() : QString();
+                rowsUnderPopup << f.value(1) << f.value(2);
+            })
+            .key(Qt::Key_Return)
+            .call([&] { QVERIFY(!openPopup()); });
+        run(f, keys);
+        setrlimit(RLIMIT_FSIZE, &oldLimit);
+        signal(SIGXFSZ, oldHandler);
+        QFile::setPermissions(f.host()->dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(popupRows, QStringList("Not saved"));
+        QCOMPARE(okText, QString("OK"));
+        QCOMPARE(rowsUnderPopup, QStringList({"Europe", "Paris"}));
+        QCOMPARE(f.value(1), QString("Europe"));
+        QCOMPARE(capture.linesStartingWith("SettingsDateTime::commitSetting"),
+                 QStringList(QString("SettingsDateTime::commitSetting not saved: \"NTP_Serv/User_TimeZone\" \"%1\" \"%2\"")
+                                 .arg(path, reason)));
+        QVERIFY(capture.linesStartingWith("Core::").isEmpty());
+        QCOMPARE(f.host()->readFile("phone_info.conf"), stored);
+        QCOMPARE(QDir(f.host()->dir()).entryList(QDir::Hidden | QDir::Files), QStringList("phone_info.conf"));
+        QVERIFY(idle.commands.isEmpty());
+        QVERIFY(f.host()->core()->appliedTimeZone().isEmpty());
     }
 };
 

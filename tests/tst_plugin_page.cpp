@@ -2,6 +2,7 @@
 // translations and the stored settings read into the rows.
 #include "BaseAppInterface.h"
 #include "Core.h"
+#include "FifoGuard.h"
 #include "KeyDriver.h"
 #include "ListView.h"
 #include "MessageCapture.h"
@@ -218,6 +219,46 @@ private slots:
         QCOMPARE(f.rows(), 1);
         QCOMPARE(f.value(0), QString("Default"));
         QVERIFY(capture.linesStartingWith("SettingsDateTime::loadSetting").isEmpty());
+    }
+
+    // Neither a FIFO nor a device at the settings or the table path blocks or exhausts the
+    // page: each reads as missing, with one line.
+    void unreadablePathsReadAsMissing_data()
+    {
+        QTest::addColumn<QString>("which");
+        QTest::addColumn<QString>("special");
+        QTest::newRow("settings FIFO") << "settings" << "fifo";
+        QTest::newRow("settings device") << "settings" << "/dev/zero";
+        QTest::newRow("table FIFO") << "table" << "fifo";
+        QTest::newRow("table device") << "table" << "/dev/zero";
+    }
+
+    void unreadablePathsReadAsMissing()
+    {
+        QFETCH(QString, which);
+        QFETCH(QString, special);
+        PageFixture f;
+        f.host()->writeFile("phone_info.conf", "[NTP_Serv]\nUser_Set=1\n");
+        const QString path = which == "settings" ? f.host()->path("phone_info.conf") : f.host()->path("timezone.tab");
+        QFile::remove(path);
+        QScopedPointer<FifoGuard> fifo(special == "fifo" ? new FifoGuard(path) : 0);
+        if (!fifo)
+            QVERIFY(QFile::link(special, path));
+        if (which == "table")
+            qputenv("PHONE_TIMEZONE_TAB", QFile::encodeName(path));
+        MessageCapture capture;
+        f.page()->show();
+        f.app()->receiveMsg("changedLanguage()", QByteArray());
+        const QString line = QString("%1 unreadable: \"%2\" \"not a regular file\"").arg("%1", path);
+        if (which == "settings") {
+            QCOMPARE(capture.lines(QtWarningMsg), QStringList({line.arg("SettingsDateTime::loadSetting"),
+                                                               line.arg("SettingsDateTime::retranslateUi")}));
+            QCOMPARE(f.rows(), 1);
+        } else {
+            QCOMPARE(capture.lines(QtWarningMsg), QStringList(line.arg("TimeZoneData::load")));
+            QCOMPARE(f.rows(), 3);
+        }
+        QVERIFY(!fifo || !fifo->opened());
     }
 
     void translations_data()

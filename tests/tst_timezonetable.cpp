@@ -1,4 +1,6 @@
 // The time-zone table: the line rule, the region index and the per-region city lists.
+#include "FifoGuard.h"
+#include "MessageCapture.h"
 #include "TestDir.h"
 #include "TestWait.h"
 #include "TimeZoneData.h"
@@ -103,15 +105,69 @@ private slots:
         QCOMPARE(t.cities(""), QList<QString>({"", ""}));
     }
 
-    void missingFileIsEmpty()
+    void lineEndsAndEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<QString>>("europe");
+        const QList<QString> both({"Paris", QString::fromUtf8("Zürich")});
+        QTest::newRow("LF") << QByteArray("CH  x  Europe/Z\xc3\xbcrich\nFR  x  Europe/Paris\n") << both;
+        QTest::newRow("CR") << QByteArray("CH  x  Europe/Z\xc3\xbcrich\rFR  x  Europe/Paris\r") << both;
+        QTest::newRow("CRLF, no final line end") << QByteArray("CH  x  Europe/Z\xc3\xbcrich\r\nFR  x  Europe/Paris") << both;
+        QTest::newRow("Latin-1") << QByteArray("CH  x  Europe/Z\xfcrich\nFR  x  Europe/Paris\n") << both;
+        QTest::newRow("Latin-1 and UTF-8 lines") << QByteArray("CH  x  Europe/Z\xfcrich\rCH  x  Europe/Gen\xc3\xa8ve\r")
+                                                 << QList<QString>({QString::fromUtf8("Genève"), QString::fromUtf8("Zürich")});
+        QTest::newRow("Latin-1 cut like UTF-8 at the end") << QByteArray("CH  x  Europe/Z\xc3\xbcrich\nFR  x  Europe/Par\xe9")
+                                                           << QList<QString>({QString::fromUtf8("Paré"), QString::fromUtf8("Zürich")});
+    }
+
+    void lineEndsAndEncodings()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QList<QString>, europe);
+        Table t;
+        TimeZoneData::load(write(content), t.records, t.index, t.regions);
+        QCOMPARE(t.records.size(), 2);
+        QCOMPARE(t.cities("Europe"), europe);
+    }
+
+    void loadAppendsAndIndexesOnce()
     {
         Table t;
-        TimeZoneData::load(m_dir.filePath("absent.tab"), t.records, t.index, t.regions);
-        QVERIFY(t.records.isEmpty());
-        QVERIFY(t.regions.isEmpty());
-        QVERIFY(t.cities("Asia").isEmpty());
-        TimeZoneData::load(m_dir.path(), t.records, t.index, t.regions);  // a directory
-        QVERIFY(t.records.isEmpty());
+        const QString path = write("KR  x  Asia/Seoul\nFR  x  Europe/Paris\n");
+        TimeZoneData::load(path, t.records, t.index, t.regions);
+        TimeZoneData::load(path, t.records, t.index, t.regions);
+        QCOMPARE(t.records.size(), 4);
+        QCOMPARE(t.index.size(), 4);
+        QCOMPARE(t.regions, QList<QString>({"Asia", "Europe"}));
+        QCOMPARE(t.cities("Asia"), QList<QString>({"Seoul", "Seoul"}));
+        QCOMPARE(t.records.at(3)->city, QString("Paris"));
+    }
+
+    void unreadablePathsAreEmpty_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");  // empty: no diagnostic line
+        QTest::newRow("missing") << m_dir.filePath("absent.tab") << "";
+        QTest::newRow("directory") << m_dir.path() << "not a regular file";
+        QTest::newRow("FIFO") << m_dir.filePath("fifo.tab") << "not a regular file";
+        QTest::newRow("device") << "/dev/zero" << "not a regular file";
+        QTest::newRow("larger than the cap") << write(QByteArray(TimeZoneData::MaxTableSize + 1, '\n'))
+                                             << "larger than 1048576 bytes";
+    }
+
+    void unreadablePathsAreEmpty()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        FifoGuard fifo(m_dir.filePath("fifo.tab"));
+        QVERIFY(fifo.created());
+        Table t;
+        MessageCapture capture;
+        TimeZoneData::load(path, t.records, t.index, t.regions);
+        QVERIFY(t.records.isEmpty() && t.index.isEmpty() && t.regions.isEmpty());
+        QCOMPARE(capture.lines(), reason.isEmpty() ? QStringList()
+                                                   : QStringList(QString("TimeZoneData::load unreadable: \"%1\" \"%2\"").arg(path, reason)));
+        QVERIFY(!fifo.opened());
     }
 
     void garbageLoadsWithoutCrash()
@@ -123,13 +179,8 @@ private slots:
         TimeZoneData::load(write(garbage), a.records, a.index, a.regions);
         QVERIFY(!a.records.isEmpty());
 
-        Table b;
-        QByteArray invalidUtf8("\xff\xfe\xc3  \xc3\x28  Eu\xa0rope/P\xffris\n");
-        TimeZoneData::load(write(invalidUtf8), b.records, b.index, b.regions);
-        QCOMPARE(b.records.size(), 1);
-
-        Table c;
-        QByteArray longLine(10 * 1024 * 1024, 'a');
+        Table c;  // one line as long as the cap allows
+        QByteArray longLine(TimeZoneData::MaxTableSize, 'a');
         for (int i = 0; i < longLine.size(); i += 1000)
             longLine[i] = ' ';
         longLine.replace(0, 20, "k  c  Europe/Paris  ");

@@ -1,17 +1,33 @@
 #ifndef PHONEQT_H
 #define PHONEQT_H
 
+#include <QDataStream>
 #include <QFontMetrics>
 #include <QString>
 
-// The toolkit's one Qt version branch: the advance width of a text. Qt 4 only has
-// QFontMetrics::width, which Qt 5.11 deprecates for horizontalAdvance (same value).
+// The toolkit's Qt version branches.
+
+// The advance width of a text. Qt 4 only has QFontMetrics::width, which Qt 5.11 deprecates
+// for horizontalAdvance (same value).
 inline int phoneTextWidth(const QFontMetrics& metrics, const QString& text)
 {
 #if QT_VERSION >= 0x050B00
     return metrics.horizontalAdvance(text);
 #else
     return metrics.width(text);
+#endif
+}
+
+// How QSettings writes a QDateTime: since Qt 5.6 as "@DateTime(" in that stream version,
+// before as "@Variant(" like every other type. Sets the stream's version, returns the prefix.
+inline const char* phoneSettingsDateTime(QDataStream& stream)
+{
+#if QT_VERSION >= 0x050600
+    stream.setVersion(QDataStream::Qt_5_6);
+    return "@DateTime(";
+#else
+    stream.setVersion(QDataStream::Qt_4_0);
+    return "@Variant(";
 #endif
 }
 

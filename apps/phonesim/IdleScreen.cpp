@@ -1,12 +1,12 @@
 #include "IdleScreen.h"
 
 #include "Core.h"
+#include "IniFile.h"
 #include "Status.h"
 
 #include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
-#include <QSettings>
 #include <QtDebug>
 
 namespace {
@@ -200,8 +200,7 @@ void IdleScreen::refresh()
     m_mode = tr("Default");
     const QString path = theCore ? theCore->sipConfigFileName("phone_info.conf") : QString();
     if (!path.isEmpty()) {
-        QSettings settings(path, QSettings::IniFormat);
-        if (settings.value("NTP_Serv/User_Set", 0).toInt() != 0)
+        if (IniFile(path).value("NTP_Serv/User_Set", 0).toInt() != 0)
             m_mode = tr("User");
     }
 }
@@ -215,7 +214,7 @@ void IdleScreen::setupStatus()
     const QString path = theCore->sipConfigFileName("phone_info.conf");
     if (!path.isEmpty()) {
         // The line's number and name, as a phone shows its account at rest.
-        QSettings settings(path, QSettings::IniFormat);
+        const IniFile settings(path);
         const QString number = settings.value("SIP_Account1/User_ID").toString();
         const QString name = settings.value("SIP_Account1/Display_Name").toString();
         if (!number.isEmpty())

@@ -4,6 +4,7 @@
 #include "Core.h"
 #include "IME.h"
 #include "IdleScreen.h"
+#include "IniFile.h"
 #include "KeyMap.h"
 #include "ListView.h"
 #include "PageMenu.h"
@@ -17,7 +18,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QStandardPaths>
-#include <QSettings>
 #include <QTextStream>
 #include <QTimer>
 #include <QWidget>
@@ -178,7 +178,7 @@ void PhoneHost::start()
     const QString settingsPath = m_core->configFileName(eConfigSettings);
     bool use24 = false;
     if (!settingsPath.isEmpty()) {
-        QSettings settings(settingsPath, QSettings::IniFormat);
+        const IniFile settings(settingsPath);
         m_core->setLanguage(settings.value("Settings/Language", int(Core::LangEnglish)).toInt());
         use24 = settings.value("Settings/24HourTime", false).toBool();
     }
@@ -186,8 +186,7 @@ void PhoneHost::start()
     m_status->setTime24Hour(use24);
     const QString systemPath = m_core->configFileName(eConfigSystem);
     if (!systemPath.isEmpty()) {
-        QSettings system(systemPath, QSettings::IniFormat);
-        m_status->setUIStatusLock(system.value("Menu_Password/enable", false).toBool());
+        m_status->setUIStatusLock(IniFile(systemPath).value("Menu_Password/enable", false).toBool());
     }
     m_core->setTimeZoneFromConfig();
     if (m_core->language() != Core::LangEnglish)
@@ -315,10 +314,8 @@ void PhoneHost::switchLanguage(int language)
         language = (m_core->language() + 1) % Core::LangCount;
     m_core->setLanguage(language);
     const QString settingsPath = m_core->configFileName(eConfigSettings);
-    if (!settingsPath.isEmpty()) {
-        QSettings settings(settingsPath, QSettings::IniFormat);
-        settings.setValue("Settings/Language", m_core->language());
-    }
+    if (!settingsPath.isEmpty())
+        IniFile(settingsPath).setValue("Settings/Language", m_core->language());
     sendToApps("changedLanguage()");
     out() << "phonesim: language " << Core::languageName(m_core->language()) << "\n" << flush;
 }
@@ -327,6 +324,9 @@ void PhoneHost::toggle24HourTime()
 {
     const bool on = !m_core->use24HourTime();
     m_core->setUse24HourTime(on);
+    const QString settingsPath = m_core->configFileName(eConfigSettings);
+    if (!settingsPath.isEmpty())
+        IniFile(settingsPath).setValue("Settings/24HourTime", on);
     m_status->setTime24Hour(on);
     sendToApps("changedStatus()");
     out() << "phonesim: " << (on ? "24-hour" : "12-hour") << " clock" << "\n" << flush;

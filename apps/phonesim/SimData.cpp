@@ -1,5 +1,7 @@
 #include "SimData.h"
 
+#include "RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -47,10 +49,10 @@ bool SimData::prepare(const QString& dir, bool fresh, QStringList* written)
         const QString path = QDir(dir).filePath(name);
         if (!fresh && QFile::exists(path))
             continue;
-        QFile file(path);
         const QByteArray content = shipped(name);
-        if (content.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(content) != content.size()) {
+        QString error;
+        // Replaced, not rewritten in place: readers in this process see the new file at once.
+        if (content.isEmpty() || !RegularFile::replace(path, content, &error)) {
             qWarning() << "SimData::prepare cannot write:" << path;
             ok = false;
             continue;

@@ -1,5 +1,6 @@
 // phonesim: the phone's host application on a PC, running the settings pages.
 #include "IdleScreen.h"
+#include "IniFile.h"
 #include "KeyMap.h"
 #include "KeyScript.h"
 #include "PhoneHost.h"
@@ -16,7 +17,6 @@
 #include <QFontDatabase>
 #include <QProcess>
 #include <QResource>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTextStream>
 
@@ -230,8 +230,7 @@ int main(int argc, char** argv)
     {
         if (options.language >= 0) {
             // Stored like a choice made with the language key.
-            QSettings settings(QDir(configDir).filePath("settings.conf"), QSettings::IniFormat);
-            settings.setValue("Settings/Language", options.language);
+            IniFile(QDir(configDir).filePath("settings.conf")).setValue("Settings/Language", options.language);
         }
         PhoneHost host(configDir);
         const QString plugin = firstExisting(options.pluginPath,

@@ -5,13 +5,57 @@
 #include "IME.h"
 #include "SoundManager.h"
 
+#include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
+#include <errno.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <time.h>
 
 Core* theCore = 0;
+
+namespace {
+
+// QSettings would block on a FIFO and read a device without end: only a regular file of at
+// most 4 MiB (or no file at all) is handed to it.
+bool isReadableConfig(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return errno == ENOENT;
+    return S_ISREG(st.st_mode) && st.st_size <= 4 * 1024 * 1024;
+}
+
+// What the C library may take as a file name below its zone directory and nothing else:
+// components of letters, digits, '_', '-' and '+', each starting with a letter, joined by
+// single '/'. So no "..", no absolute path, no ':' (which names any file), no control
+// characters.
+bool isZoneName(const QString& zone)
+{
+    if (zone.isEmpty() || zone.size() > 255)
+        return false;
+    bool componentStart = true;
+    for (int i = 0; i < zone.size(); ++i) {
+        const ushort c = zone.at(i).unicode();
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        if (c == '/') {
+            if (componentStart)
+                return false;
+            componentStart = true;
+        } else if (componentStart ? !letter
+                                  : !(letter || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '+')) {
+            return false;
+        } else {
+            componentStart = false;
+        }
+    }
+    return !componentStart;
+}
+
+} // namespace
 
 Core::Core(QObject* parent)
     : QObject(parent),
@@ -69,7 +113,9 @@ void Core::setTimeZoneFromConfig()
 {
     const QString path = sipConfigFileName("phone_info.conf");
     QString zone;
-    if (!path.isEmpty()) {
+    if (!path.isEmpty() && !isReadableConfig(path)) {
+        qWarning() << "Core::setTimeZoneFromConfig unreadable:" << path;
+    } else if (!path.isEmpty()) {
         QSettings settings(path, QSettings::IniFormat);
         if (settings.value("NTP_Serv/User_Set", 0).toInt() != 0)
             zone = settings.value("NTP_Serv/User_TimeZone").toString().trimmed();
@@ -79,6 +125,10 @@ void Core::setTimeZoneFromConfig()
     // Nothing stored: keep whatever zone the process runs in.
     if (zone.isEmpty())
         return;
+    if (!isZoneName(zone)) {
+        qWarning() << "Core::setTimeZoneFromConfig refused zone:" << zone;
+        return;
+    }
     qputenv("TZ", zone.toLocal8Bit());
     tzset();
     m_appliedZone = zone;
@@ -136,12 +186,6 @@ bool Core::use24HourTime()
 
 void Core::setUse24HourTime(bool on)
 {
-    const QString path = configFileName(eConfigSettings);
-    if (!path.isEmpty()) {
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setValue("Settings/24HourTime", on);
-        settings.sync();
-    }
     if (m_use24HourTime == on)
         return;
     m_use24HourTime = on;

@@ -46,7 +46,9 @@ public:
 
     // Reads the stored zone from phone_info.conf and applies it to the process (TZ + tzset),
     // so every clock of the process follows. User mode uses NTP_Serv/User_TimeZone, otherwise
-    // (or when that is empty) NTP_Serv/ZoneInfo.
+    // (or when that is empty) NTP_Serv/ZoneInfo. Only a regular file of at most 4 MiB is read,
+    // and only a zone name (Region/City) is applied; anything else writes one diagnostic line
+    // and keeps the process's zone.
     void setTimeZoneFromConfig();
     QString appliedTimeZone() const;
 
@@ -61,7 +63,8 @@ public:
     Status* statusWidget();
     void setStatusWidget(Status* status);
 
-    // Clock format; the setter also stores Settings/24HourTime in the settings file.
+    // Clock format, held by the host. Storing it (Settings/24HourTime in the settings file) is
+    // left to whoever changes it: a rewrite through QSettings would reformat a shared file.
     bool use24HourTime();
     void setUse24HourTime(bool on);
 

@@ -31,5 +31,13 @@
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
+    <message>
+        <source>Not saved</source>
+        <translation>저장 안 됨</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
 </context>
 </TS>

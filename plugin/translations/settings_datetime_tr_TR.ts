@@ -31,5 +31,13 @@
         <source>Cancel</source>
         <translation>İptal</translation>
     </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Kaydedilmedi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
 </context>
 </TS>

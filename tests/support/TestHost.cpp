@@ -1,12 +1,12 @@
 #include "TestHost.h"
 
 #include "Core.h"
+#include "IniFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPixmapCache>
 #include <QResource>
-#include <QSettings>
 
 #ifndef PHONE_THEME_RCC
 #define PHONE_THEME_RCC ""
@@ -48,15 +48,12 @@ QString TestHost::path(const QString& fileName) const
 
 void TestHost::setValue(const QString& fileName, const QString& key, const QVariant& value)
 {
-    QSettings settings(path(fileName), QSettings::IniFormat);
-    settings.setValue(key, value);
-    settings.sync();
+    IniFile(path(fileName)).setValue(key, value);
 }
 
 QVariant TestHost::value(const QString& fileName, const QString& key) const
 {
-    QSettings settings(path(fileName), QSettings::IniFormat);
-    return settings.value(key);
+    return IniFile(path(fileName)).value(key);
 }
 
 void TestHost::writeFile(const QString& fileName, const QByteArray& content)

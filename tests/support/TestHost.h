@@ -20,7 +20,8 @@ public:
     QString dir() const;
     QString path(const QString& fileName) const;
 
-    // Writes (or replaces) one INI value in a file of the config directory.
+    // Writes (or replaces) one INI value in a file of the config directory, and reads one
+    // from the bytes on disk (QSettings would answer from its per-process cache).
     void setValue(const QString& fileName, const QString& key, const QVariant& value);
     QVariant value(const QString& fileName, const QString& key) const;
     void writeFile(const QString& fileName, const QByteArray& content);

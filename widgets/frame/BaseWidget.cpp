@@ -1,13 +1,14 @@
 #include "BaseWidget.h"
 
 #include "Core.h"
+#include "IniFile.h"
 #include "Status.h"
 #include "Tail.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QSettings>
 
 namespace {
 
@@ -22,8 +23,12 @@ bool readFlag(int fileType, const QString& key)
     const QString path = theCore->configFileName(static_cast<ConfigFileType>(fileType));
     if (path.isEmpty())
         return false;
-    QSettings settings(path, QSettings::IniFormat);
-    return settings.value(key, false).toBool();
+    // Bounded and non-blocking: a FIFO or a device there reads as "false".
+    const IniFile settings(path);
+    const bool on = settings.value(key, false).toBool();
+    if (!settings.errorString().isEmpty())
+        qWarning() << "BaseWidget::readFlag unreadable:" << path << settings.errorString();
+    return on;
 }
 
 bool isSoftKey(int key)
