@@ -214,9 +214,13 @@ void simulatorHeap(QVector<Row>& rows)
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 SelectPopup* open = qobject_cast<SelectPopup*>(w);
                 if (open && open->isVisible()) {
+                    poll.stop();
+                    // Measured once it has painted, with what its first paint made.
+                    if (!QTest::qWaitForWindowExposed(open))
+                        qWarning("popup not exposed");
+                    QApplication::processEvents();
                     (popup ? again : popup) = heapInUse();
                     popupRows = open->listView()->itemSize();
-                    poll.stop();
                     open->reject();
                     return;
                 }
