@@ -30,9 +30,10 @@ struct LabelKey
 
 uint qHash(const LabelKey& k)
 {
-    return ::qHash(k.text) ^ (::qHash(k.font.family()) * 31u) ^ uint(k.font.pointSize() * 131)
-        ^ uint(k.font.pixelSize() * 7) ^ uint(k.font.weight() << 20) ^ uint(k.elideWidth << 8)
-        ^ uint(k.dpi << 24) ^ uint(k.direction);
+    // Unsigned throughout: sizes and the elide width may be -1.
+    return ::qHash(k.text) ^ (::qHash(k.font.family()) * 31u) ^ (uint(k.font.pointSize()) * 131u)
+        ^ (uint(k.font.pixelSize()) * 7u) ^ (uint(k.font.weight()) << 20) ^ (uint(k.elideWidth) << 8)
+        ^ (uint(k.dpi) << 24) ^ uint(k.direction);
 }
 
 // One label: the text as shown (elided when asked) and its laid-out line.
