@@ -1,7 +1,8 @@
 # Thin wrapper over CMake. "make run" starts the phone simulator, "make test" builds and runs
 # the tests, "make bench" and "make bench-ir" the benchmarks, "make pictures" renders the
-# documentation's pictures, "make fuzz" runs the fuzz targets for FUZZ_SECONDS each. Each
-# installs the Debian packages it lacks first.
+# documentation's pictures, "make fuzz" runs the fuzz targets for FUZZ_SECONDS each,
+# "make install PREFIX=DIR" installs the SDK (the toolkit, the host library, the simulator, find_package and pkg-config
+# files) into DIR. Each installs the Debian packages it lacks first.
 # "make armhf" cross-builds for the phone's 32-bit ARM, "make test-armhf" runs the suites
 # under qemu-arm-static, each fenced into its own PID namespace (tools/armhf-run).
 BUILD ?= build
@@ -9,10 +10,11 @@ ARMHF_BUILD ?= build-armhf
 ARMHF_SYSROOT ?= $(ARMHF_BUILD)-sysroot
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= /opt/phonewidgets
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test bench bench-ir bench-detail render-check pictures fuzz clean armhf test-armhf
+.PHONY: all deps configure build run test references bench bench-ir bench-detail render-check pictures fuzz install clean armhf test-armhf
 
 all: build
 
@@ -39,6 +41,11 @@ run: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# After an intended change of what is drawn: the suites write their renders as the new
+# reference pictures (tests/ref/); review them with git diff before committing.
+references: build
+	cd $(BUILD) && PHONE_UPDATE_REFERENCES=1 ctest -j $(JOBS) -E 'sim|guard|fence'
 
 # Ours against stock Qt, side by side: wall time (bench), or instructions counted by callgrind
 # only around each operation (bench-ir); ARGS="popup page" picks groups.
@@ -101,6 +108,9 @@ fuzz: deps
 	cmake -S tests/fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	./tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(ARMHF_BUILD) $(FUZZ_BUILD)
