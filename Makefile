@@ -1,8 +1,8 @@
 # Thin wrapper over CMake. "make run" starts the phone simulator, "make test" builds and runs
 # the tests, "make bench" and "make bench-ir" the benchmarks, "make pictures" renders the
 # documentation's pictures, "make fuzz" runs the fuzz targets for FUZZ_SECONDS each,
-# "make install PREFIX=DIR" installs the SDK (the toolkit, the host library, the simulator, find_package and pkg-config
-# files) into DIR. Each installs the Debian packages it lacks first.
+# "make install PREFIX=DIR" installs the SDK (the toolkit, the host library, the simulator,
+# find_package and pkg-config files) into DIR. Each installs the Debian packages it lacks first.
 # "make armhf" cross-builds for the phone's 32-bit ARM, "make test-armhf" runs the suites
 # under qemu-arm-static, each fenced into its own PID namespace (tools/armhf-run).
 BUILD ?= build
