@@ -19,6 +19,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QSettings>
 #include <QSignalSpy>
@@ -324,6 +325,24 @@ private slots:
         QVERIFY(recorder.releases.isEmpty());
     }
 
+    void textFieldsTakeTheCharactersOfHostKeys()
+    {
+        // Typed into a name field, Z L 1 S are characters; a key without text (a click on the
+        // face) still acts.
+        m_host->start();
+        m_host->setScreenshotDir(m_dir->path());
+        QLineEdit name;
+        KeyRecorder recorder;
+        name.installEventFilter(&recorder);
+        QTest::keyClicks(&name, "zl1s");
+        QCOMPARE(name.text(), QString("zl1s"));
+        QCOMPARE(m_host->core()->language(), int(Core::LangEnglish));
+        QVERIFY(QDir(m_dir->path()).entryList(QStringList() << "*.png").isEmpty());
+        QKeyEvent faceKey(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier);
+        QApplication::sendEvent(&name, &faceKey);
+        QCOMPARE(recorder.presses.last(), int(Qt::Key_Context1));
+    }
+
     void screenshotKeyWritesTheScreen()
     {
         m_host->start();
@@ -388,8 +407,7 @@ private slots:
             opened << (m_host->pageWidget(1)->isVisible() ? 1 : 0) - (m_host->pageWidget(0)->isVisible() ? 1 : 0);
         });
         KeyScript script(m_host);
-        script.setKeyDelay(40);
-        QVERIFY(script.parse("wait 60 ok wait 60 down ok wait 60 back wait 60 back"));
+        QVERIFY(script.parse("ok down ok back back"));
         QSignalSpy finished(&script, SIGNAL(finished()));
         bool menuShown = false;
         connect(m_host, &PhoneHost::pageOpened, [&] { menuShown = m_host->menu()->isVisible(); });
@@ -416,17 +434,17 @@ private slots:
         QVERIFY(downs > 0);
 
         // Keys that open a popup run its modal loop inside their own handling: the script
-        // schedules each step before playing it, so it goes on inside those loops.
+        // schedules each step before playing it, so it goes on inside those loops, and plays
+        // it once the page or popup has the keyboard, with no pauses.
         m_host->setScreenshotDir(m_dir->path());
         KeyScript script(m_host);
-        script.setKeyDelay(40);
-        QVERIFY(script.parse(QString("wait 60 ok "         // the idle screen opens the page
-                                     "wait 60 ok "         // row 0: the mode popup
-                                     "down ok "            // User
-                                     "wait 60 down ok "    // row 1: the region popup
+        QVERIFY(script.parse(QString("ok "         // the idle screen opens the page
+                                     "ok "         // row 0: the mode popup
+                                     "down ok "    // User
+                                     "down ok "    // row 1: the region popup
                                      "shot popup.png "
-                                     "down*%1 ok "         // Europe
-                                     "wait 60 back").arg(downs)));
+                                     "down*%1 ok " // Europe
+                                     "back").arg(downs)));
         QSignalSpy closed(m_host, SIGNAL(pageClosed()));
         QSignalSpy finished(&script, SIGNAL(finished()));
         script.start();
@@ -543,7 +561,6 @@ private slots:
         KeyRecorder recorder;
         m_host->idle()->installEventFilter(&recorder);
         KeyScript keys(m_host);
-        keys.setKeyDelay(5);
         QVERIFY(keys.parse("down soft3 lang 2 shot s.png quit"));
         QSignalSpy finished(&keys, SIGNAL(finished()));
         QSignalSpy quit(&keys, SIGNAL(quitRequested()));

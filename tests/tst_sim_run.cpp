@@ -102,16 +102,16 @@ private slots:
 
         const QString script = QString(
             "shot idle.png "
-            "ok wait 100 shot page.png "     // the idle screen opens the page
+            "ok shot page.png "              // the idle screen opens the page
             "ok down ok "                    // the mode popup: User
-            "wait 100 down ok "              // row 1: the region popup, Asia checked
-            "wait 100 shot regions.png "
+            "down ok "                       // row 1: the region popup, Asia checked
+            "shot regions.png "
             "down*%1 ok "                    // Europe
-            "wait 100 shot europe.png "
-            "back wait 100 shot after.png").arg(downs);
+            "shot europe.png "
+            "back shot after.png").arg(downs);
         const Run r = run(QStringList() << "--headless" << "--fresh" << "--timing"
                                         << "--config-dir" << dir.path() << "--shot-dir" << dir.path()
-                                        << "--key-delay" << "60" << "--keys" << script);
+                                        << "--keys" << script);
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         QVERIFY(r.out.contains("phonesim: idle screen first frame "));
         QVERIFY(r.out.contains("phonesim: page first frame "));
