@@ -30,14 +30,6 @@ void fill(SelectPopup& popup, int rows)
         popup.addListViewItem(QString("Row %1").arg(i));
 }
 
-QList<int> args(const QSignalSpy& spy)
-{
-    QList<int> out;
-    for (int i = 0; i < spy.count(); ++i)
-        out << spy.at(i).at(0).toInt();
-    return out;
-}
-
 } // namespace
 
 class PopupTest : public QObject
@@ -103,26 +95,21 @@ private slots:
         icon.fill(Qt::red);
         pressIcon.fill(Qt::blue);
         QList<QImage> bands;
-        const char* labels[] = { "\xe2\x88\xa8", "<-", "Erase ", " ERASE", "X", ">>", ">", "<", " X", "Cancel", "", "pic", "gaps" };
-        for (const char* text : labels)
-            for (bool hover : { false, true }) {
-                ImageButton button;
-                button.resize(87, 25);
-                button.setText(QString::fromUtf8(text));
-                if (QByteArray(text) != "gaps") {
-                    button.setLeftGap(0);
-                    button.setRightGap(0);
-                }
-                if (QByteArray(text) == "pic") {
-                    button.setIcon(icon);
-                    button.setPressIcon(pressIcon);
-                    button.setBgColor(Qt::green);
-                }
-                if (!*text)
-                    button.setBgColor(QColor(10, 20, 30));
-                button.setHover(hover);
-                bands << WidgetImage::render(&button);
+        const QStringList labels{ QString(QChar(0x2228)), "<-", "Erase ", " ERASE", "X", ">>", ">", "<", " X", "Cancel", "", "pic", "gaps" };
+        for (int i = 0; i < 2 * labels.size(); ++i) {
+            ImageButton button;
+            button.resize(87, 25);
+            button.setText(labels[i / 2]);
+            button.setLeftGap(labels[i / 2] == "gaps" ? 3 : 0);
+            button.setRightGap(button.leftGap());
+            if (button.text() == "pic") {
+                button.setIcon(icon);
+                button.setPressIcon(pressIcon);
             }
+            button.setBgColor(button.text().isEmpty() ? QColor(10, 20, 30) : QColor(button.text() == "pic" ? Qt::green : Qt::white));
+            button.setHover(i % 2);
+            bands << WidgetImage::render(&button);
+        }
         QList<QImage> texts;
         for (bool down : { false, true }) {
             TextButton button;
@@ -184,9 +171,8 @@ private slots:
         QFETCH(int, result);
         QFETCH(int, start);
         QFETCH(QStringList, log);
-        SoundManager* sound = theCore->soundManager();
-        sound->setEnableKeytone(true);
-        QSignalSpy tones(sound, SIGNAL(keytoneEnabled(bool)));
+        theCore->soundManager()->setEnableKeytone(true);
+        QSignalSpy tones(theCore->soundManager(), SIGNAL(keytoneEnabled(bool)));
         SoundSelectPopup popup;
         fill(popup, mode == "stale" ? 4 : 10);
         if (mode == "stale") {   // the list still points at a row that has gone
@@ -218,13 +204,11 @@ private slots:
         ModalTimeout timeout(&popup, 99);
         driver.start();
         QCOMPARE(popup.exec(), result);
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(args(clicks), clicked);
-        QCOMPARE(popup.selectedIdx(), clicked.isEmpty() ? -1 : clicked.last());
-        QCOMPARE(popup.listView()->startIdx(), start);
+        QCOMPARE(SignalOrder::ints(clicks), clicked);
+        QVERIFY(finished.count() == 1 && popup.selectedIdx() == (clicked.isEmpty() ? -1 : clicked.last()) && popup.listView()->startIdx() == start);
         QCOMPARE(hovers.events, hover);
         QCOMPARE(capture.linesStartingWith("SelectPopup::") + capture.linesStartingWith("signalReciever"), log);
-        QCOMPARE(args(tones), QList<int>({ 0, 1 }));   // key tones muted while open
+        QCOMPARE(SignalOrder::ints(tones), QList<int>({ 0, 1 }));   // key tones muted while open
         QVERIFY(mode != "moved" || (popup.CancelKey() == Qt::Key_F3 && popup.NextKey() == Qt::Key_F1 && popup.OkKey() == Qt::Key_F2));
     }
 
@@ -238,7 +222,7 @@ private slots:
         // Next pages, OK does nothing outside multiple-check mode, cancel rejects without clicked(-1).
         for (ImageButton* b : { popup.nextButton(), popup.okButton(), popup.cancelButton() })
             QTest::mouseRelease(b, Qt::LeftButton);
-        QVERIFY(popup.listView()->startIdx() == 4 && args(finished) == QList<int>({ QDialog::Rejected }) && clicked.isEmpty());
+        QVERIFY(popup.listView()->startIdx() == 4 && SignalOrder::ints(finished) == QList<int>({ QDialog::Rejected }) && clicked.isEmpty());
         // Indices that name no row reject.
         for (int idx : { 10, 1000, -2 }) {
             popup.show();
@@ -249,7 +233,7 @@ private slots:
         QTest::mouseRelease(popup.okButton(), Qt::LeftButton);
         popup.show();
         QTest::mouseRelease(popup.nextButton(), Qt::LeftButton);
-        QCOMPARE(args(finished), QList<int>({ 0, 0, 0, 0, QDialog::Accepted, QDialog::Accepted }));
+        QCOMPARE(SignalOrder::ints(finished), QList<int>({ 0, 0, 0, 0, QDialog::Accepted, QDialog::Accepted }));
         // Fast close parks the popup off screen and finishes twice.
         for (bool accept : { true, false }) {
             SelectPopup fast;
@@ -257,7 +241,7 @@ private slots:
             QSignalSpy done(&fast, SIGNAL(finished(int)));
             fast.show();
             accept ? fast.accept() : fast.reject();
-            QVERIFY(!fast.isVisible() && fast.pos() == QPoint(384, 0) && args(done) == QList<int>({ accept, accept }));
+            QVERIFY(!fast.isVisible() && fast.pos() == QPoint(384, 0) && SignalOrder::ints(done) == QList<int>({ accept, accept }));
         }
         // Without a host nothing is heard and nothing muted.
         delete m_host;
@@ -304,7 +288,7 @@ private slots:
             QTest::mouseRelease(b, button);
         b->setHover(true);
         b->setHover(false);
-        QVERIFY(clicked.count() == 3 && args(hover) == QList<int>({ 1, 0 }));
+        QVERIFY(clicked.count() == 3 && SignalOrder::ints(hover) == QList<int>({ 1, 0 }));
     }
 };
 

@@ -42,7 +42,10 @@ void SignalOrder::watch(QObject* sender, const char* signal, const Format& forma
     m_spies.append(new OrderedSpy(sender, signal, &events, format));
 }
 
-void SignalOrder::watch(QObject* sender, const char* signal, const QString& label)
+QList<int> SignalOrder::ints(const QSignalSpy& spy)
 {
-    watch(sender, signal, [label](const QList<QVariant>&) { return label; });
+    QList<int> out;
+    for (int i = 0; i < spy.count(); ++i)
+        out << spy.at(i).at(0).toInt();
+    return out;
 }

@@ -21,10 +21,11 @@ public:
 
     // signal is a SIGNAL() text; format turns the arguments into the recorded text.
     void watch(QObject* sender, const char* signal, const Format& format);
-    // Records the label alone.
-    void watch(QObject* sender, const char* signal, const QString& label);
 
     QStringList events;
+
+    // The first argument of every emission the spy holds, as ints (bools as 0 and 1).
+    static QList<int> ints(const QSignalSpy& spy);
 
 private:
     Q_DISABLE_COPY(SignalOrder)
