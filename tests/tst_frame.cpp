@@ -1,21 +1,29 @@
-// The page frame: the status bar (title, icons, clock on the stopped wall clock), the soft-key bar
-// and the page against reference pictures; the icons' setters and signals, the input-method
-// indicator, the repaints; soft keys by real key events with the 500 ms long press timed against
-// the timer queue; the page base widget's keys, hooks and settings.
+// The page frame and the popups. Against reference pictures: the status bar (title, icons, clock on
+// the stopped wall clock), the soft-key bar and the page, the selection popup with its list, the
+// image and text buttons. The icons' setters and signals, the repaints; soft keys by real key
+// events with the 500 ms long press timed against the timer queue; the page's keys, hooks and
+// settings; the popup run for real (exec() with the key driver, hot keys, host broadcasts, fast
+// close, key tones); the buttons' keys and mouse.
 #include "BaseWidget.h"
 #include "Core.h"
 #include "IME.h"
+#include "ImageButton.h"
 #include "KeyDriver.h"
 #include "MessageCapture.h"
 #include "ModalTimeout.h"
 #include "Reference.h"
+#include "SelectPopup.h"
+#include "SelectPopupListView.h"
 #include "SignalOrder.h"
 #include "SimClock.h"
+#include "SoundManager.h"
+#include "SoundSelectPopup.h"
 #include "Status.h"
 #include "Tail.h"
 #include "TailButton.h"
 #include "TestHost.h"
 #include "TestWait.h"
+#include "TextButton.h"
 #include "TimeLabel.h"
 #include "TimerMark.h"
 #include "WidgetImage.h"
@@ -93,6 +101,12 @@ struct SignalLog : SignalOrder {
     }
 };
 
+void fill(SelectPopup& popup, int rows)
+{
+    for (int i = 0; i < rows; ++i)
+        popup.addListViewItem(QString("Row %1").arg(i));
+}
+
 // A page that puts its title up whenever it comes to the front.
 struct TitledPage : BaseWidget {
     int setups = 0;
@@ -118,6 +132,9 @@ private slots:
         // The clock reads five past two in the afternoon (local time).
         SimClock::freeze(QDateTime(QDate(2024, 3, 5), QTime(14, 5, 30)).toMSecsSinceEpoch());
         QVERIFY(TestHost::loadPictures() && phoneUseScreenFont());
+        SoundSelectPopup orphan;   // without a host nothing is heard and nothing muted
+        orphan.show();
+        orphan.reject();
         m_host = new TestHost;
         m_bar = new Status;
     }
@@ -201,7 +218,8 @@ private slots:
         QVERIFY(m_bar->titleLabelWidgetWidth() <= 300);
     }
 
-    // What a user sees change is repainted at once; the title as set, frozen against setTitle.
+    // What a user sees change is repainted at once (status bar, soft keys, popup); the title as set,
+    // frozen against setTitle.
     void titleAndRepaints()
     {
         Status bar;
@@ -227,7 +245,14 @@ private slots:
         QVERIFY(phoneWaitForPainted(&tail));
         QVERIFY(WidgetImage::paints(tail.button(1), [&] { tail.setFuncButtonText(1, "B"); }) > 0);
         QVERIFY(WidgetImage::paints(tail.button(1), [&] { send(&tail, QEvent::KeyPress, Qt::Key_Context2); }) > 0);
-        QVERIFY(WidgetImage::paints(tail.button(1), [&] { send(&tail, QEvent::KeyRelease, Qt::Key_Context2); }) > 0);
+        QVERIFY(WidgetImage::paints(tail.button(1), [&] { send(&tail, QEvent::KeyRelease, Qt::Key_Context2); }) > 0);        SelectPopup popup;   // the popup's title, its buttons' hover, its list's selection
+        popup.show();
+        QVERIFY(phoneWaitForPainted(&popup));
+        QVERIFY(WidgetImage::paints(&popup, [&] { popup.setContentsTitle("T"); }) > 0);
+        QVERIFY(WidgetImage::paints(&popup, [&] { popup.setContentsTitlePos(1, 2); }) > 0);
+        QVERIFY(WidgetImage::paints(&popup, [&] { popup.setContentsTitleFont(QFont()); }) > 0);
+        QVERIFY(WidgetImage::paints(popup.cancelButton(), [&] { popup.cancelButton()->setHover(true); }) > 0);
+        QVERIFY(WidgetImage::paints(popup.listView(), [&] { popup.listView()->setSelectedIdx(-1); }) > 0);
     }
 
     // A fresh bar shows the clock only. Call-icon mode records a value but holds the icon and
@@ -332,18 +357,19 @@ private slots:
             QVERIFY(send(pages[i], QEvent::KeyRelease, Qt::Key_Context1 + i) && !pages[i]->tail()->button(i)->isDown());
         send(pages[3], QEvent::KeyRelease, Qt::Key_Context4, true);
         send(pages[3], QEvent::KeyPress, Qt::Key_Context4, true);
-        TimerMark after(TimerMark::after(500), [&] { for (SignalLog* log : logs) late << log->events; });
+        TimerMark after(TimerMark::after(500), [&] { for (SignalLog* log : logs) late << log->events; }), later(TimerMark::after(1000));
         QVERIFY(before.wait() && after.wait());
         const QStringList tap0{ "down 0", "up 0", "click 0" }, tap2{ "down 2", "up 2", "click 2" };
         QCOMPARE(early, QList<QStringList>({ tap0, { "down 1" }, tap2, { "down 3" }, {} }));
         QCOMPARE(late, QList<QStringList>({ tap0, { "down 1", "long 1" }, tap2, { "down 3", "long 3" }, {} }));
         QVERIFY(!pages[1]->tail()->button(1)->isDown() && !pages[3]->tail()->button(3)->isDown());
-        for (int i : { 1, 3 })
-            QVERIFY(send(pages[i], QEvent::KeyRelease, Qt::Key_Context1 + i));
+        QVERIFY(send(pages[1], QEvent::KeyRelease, Qt::Key_Context2) && later.wait());   // key 3 held on past 1000 ms
+        QVERIFY(send(pages[3], QEvent::KeyRelease, Qt::Key_Context4));
         send(pages[4], QEvent::KeyRelease, Qt::Key_Context2);
         for (int key : { Qt::Key_Context4, Qt::Key_Return, Qt::Key_F1 })
             tap(pages[4], key);
-        QVERIFY(logs[1]->events == QStringList({ "down 1", "long 1", "up 1", "click 1" }) && logs[3]->events.endsWith("click 3") && logs[4]->events.isEmpty());
+        QVERIFY(logs[1]->events == QStringList({ "down 1", "long 1", "up 1", "click 1" }) && logs[4]->events.isEmpty());
+        QCOMPARE(logs[3]->events, QStringList({ "down 3", "long 3", "up 3", "click 3" }));
         // A second key takes the press over: its release ends it, the first one's release says nothing.
         logs[0]->events.clear();
         send(pages[0], QEvent::KeyPress, Qt::Key_Context1);
@@ -399,26 +425,25 @@ private slots:
         QCOMPARE(shown, QStringList({ "Erase", "Erase", "New", "Del", "Del", "New" }));
     }
 
+    // findButtonIndex from the smaller of from and to (from 0 when from is outside 0..3); indices
+    // outside 0..3 change nothing and say so.
     void softKeyIndices()
     {
         Tail tail;
         label(&tail, { "OK", "Back", "OK", "Save" });
-        // text, from, to -> index: from outside 0..3 starts at 0, else at the smaller of from and to.
         const struct { const char* text; int from, to, found; } cases[] = {
-            { "OK", 1, 3, 2 }, { "OK", 2, 0, 0 }, { "OK", 5, 0, 0 }, { "Back", -1, 0, 1 }, { "OK", 3, 7, -1 }, { "Sav", 3, 7, 3 },
-            { "Back", 2, -5, 1 }, { "ok", 0, 3, -1 } };
+            { "OK", 1, 3, 2 }, { "OK", 2, 0, 0 }, { "Save", 5, 7, 3 }, { "OK", -1, 3, 0 }, { "OK", 3, 7, -1 }, { "Sav", 3, 7, 3 }, { "ok", 0, 3, -1 } };
         for (const auto& c : cases)
             QVERIFY2(tail.findButtonIndex(c.text, c.from, c.to) == c.found, qPrintable(QString("%1 %2 %3").arg(c.text).arg(c.from).arg(c.to)));
         MessageCapture capture;
         tail.setFuncButtonText(4, "x");
         tail.setFuncButtonText(-1, "x");
         tail.setButtonTextColor(4, Qt::red);
-        QCOMPARE(tail.funcButtonText(7), QString());
+        QCOMPARE(tail.funcButtonText(4), QString());
         QCOMPARE(capture.lines(), QStringList({ "Tail::setFuncButtonText invalid idx: 4", "Tail::setFuncButtonText invalid idx: -1",
-                                                "Tail::funcButtonText invalid idx: 7" }));
-        QVERIFY(!tail.button(4) && !tail.button(-1) && tail.buttonGeometry(-2).isNull() && tail.buttonWidth(9) == 92);
-        QVERIFY(tail.buttonGeometry(3) == QRect(276, 0, 92, 27) && tail.buttonWidth(2) == 92);
-        QCOMPARE(tail.funcButtonText(0) + tail.funcButtonText(1) + tail.funcButtonText(2) + tail.funcButtonText(3), QString("OKBackOKSave"));
+                                                "Tail::funcButtonText invalid idx: 4" }));
+        QVERIFY(!tail.button(4) && !tail.button(-1) && tail.buttonGeometry(-2).isNull() && tail.buttonWidth(9) == 92 && tail.buttonWidth(2) == 92);
+        QVERIFY(tail.geometry() == QRect(8, 133, 369, 27) && tail.buttonGeometry(3) == QRect(276, 0, 92, 27) && tail.funcButtonText(3) == "Save");
     }
 
     // Escape from a focused child closes the page on release, not on press, and ends its modal
@@ -471,6 +496,230 @@ private slots:
         QCoreApplication::sendEvent(&orphan, &activate);
         QVERIFY(!orphan.status() && orphan.setups == 1 && capture.lines().isEmpty());
     }
+
+    // The frame, the list with its scroll bar (the thumb 40 high at s × ((H - 40) / (n - 1)), at
+    // the bottom for the last row) and focus box (pressed while a key is held), the buttons, the
+    // contents title; an empty list shows its text alone.
+    void popupLooks()
+    {
+        QList<QImage> bands;
+        // rows, selected, start; the pressed look, the OK button for the next one with a title,
+        // a title elsewhere in a larger font
+        const int cases[][3] = { { 10, 0, 0 }, { 10, 1, 0 }, { 10, 9, 8 }, { 10, -1, 4 }, { 4, 3, 0 }, { 3, 0, 0 }, { 0, -1, 0 }, { 10, 0, 0 } };
+        for (const auto& c : cases) {
+            SoundSelectPopup popup;
+            fill(popup, c[0]);
+            SelectPopupListView* list = popup.listView();
+            list->setSelectedIdx(c[1]);
+            list->setStartIdx(c[2]);
+            list->setShowEmptyString(true);
+            list->setEmptyString("Nothing here");
+            list->setUseDotLine(false);   // the popup's list dots its lines all the same
+            if (&c == &cases[7]) {   // OK held down on the focused list
+                popup.show();
+                popup.activateWindow();
+                QVERIFY(phoneWaitForActive(&popup) && list->hasFocus());
+                QTest::keyPress(list, Qt::Key_Return);
+            }
+            if (c[0] == 3) {
+                popup.nextButton()->hide();
+                popup.okButton()->show();
+                popup.setContentsTitle("Zone");
+            }
+            if (c[0] == 4) {
+                QFont font = popup.font();
+                font.setPointSize(20);
+                popup.setContentsTitleFont(font);
+                popup.setContentsTitlePos(60, -20);
+                popup.setContentsTitle("Region");
+            }
+            bands << WidgetImage::render(&popup);
+        }
+        QCOMPARE(SelectPopupListView::thumbTop(160, 10, 1), 13);
+        PHONE_VERIFY_REFERENCE(WidgetImage::stack(bands, 4), "popup");
+    }
+
+    // Symbols as pictures (normal and pressed), other texts as text, pictures given, the empty
+    // button, the gaps; the text button up and down.
+    void buttonLooks()
+    {
+        QPixmap icon(10, 10), pressIcon(12, 8);
+        icon.fill(Qt::red);
+        pressIcon.fill(Qt::blue);
+        QList<QImage> bands;
+        const QStringList labels{ QString(QChar(0x2228)), "<-", "Erase ", " ERASE", "X", ">>", ">", "<", " X", "Cancel", "", "pic", "gaps" };
+        for (int i = 0; i < 2 * labels.size(); ++i) {
+            ImageButton button;
+            button.resize(87, 25);
+            button.setText(labels[i / 2]);
+            button.setLeftGap(labels[i / 2] == "gaps" ? 3 : 0);
+            button.setRightGap(button.leftGap());
+            if (button.text() == "pic") {
+                button.setIcon(icon);
+                button.setPressIcon(pressIcon);
+            }
+            button.setBgColor(button.text().isEmpty() ? QColor(10, 20, 30) : QColor(button.text() == "pic" ? Qt::green : Qt::white));
+            button.setHover(i % 2);
+            bands << WidgetImage::render(&button);
+        }
+        QList<QImage> texts;
+        for (bool down : { false, true }) {
+            TextButton button;
+            button.resize(100, 100);
+            button.setText("Text");
+            button.setDown(down);
+            texts << WidgetImage::render(&button);
+        }
+        PHONE_VERIFY_REFERENCE(WidgetImage::stack(QList<QImage>() << WidgetImage::stack(bands, 2) << WidgetImage::stack(texts, 2)),
+                               "popup_buttons");
+    }
+
+    // Keys played through exec(); a negative key is a release alone (its press went elsewhere).
+    // Hover lists the buttons' isHover(bool): n(ext), c(ancel), o(k).
+    void popupKeys_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QList<int> >("keys");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QList<int> >("clicked");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QStringList>("hover");
+        QTest::addColumn<QStringList>("log");
+        const int R = QDialog::Rejected, A = QDialog::Accepted, Down = Qt::Key_Down, Ok = Qt::Key_Enter;
+        const int Esc = Qt::Key_Escape, C3 = Qt::Key_Context3, C4 = Qt::Key_Context4;
+        QTest::newRow("Escape") << "" << QList<int>{ Down, Esc } << R << QList<int>{ -1 } << 0 << QStringList{ "c1", "c0" } << QStringList();
+        QTest::newRow("Context4") << "" << QList<int>{ Down, C4 } << R << QList<int>{ -1 } << 0 << QStringList{ "c1", "c0" } << QStringList();
+        QTest::newRow("Context3 pages") << "" << QList<int>{ C3, C3, Esc } << R << QList<int>{ -1 } << 8
+                                        << QStringList{ "n1", "n0", "n1", "n0", "c1", "c0" } << QStringList();
+        QTest::newRow("OK on a row") << "" << QList<int>{ Down, Down, Ok } << A << QList<int>{ 2 } << 0 << QStringList()
+                                     << QStringList{ "SelectPopup::clickedListView idx: 2 itemSize: 10" };
+        // F6 onward pick the page's rows (the fourth key starts over); the list's own hot keys are on.
+        QTest::newRow("hot keys") << "hot" << QList<int>{ Qt::Key_F5, C3, Qt::Key_F7 } << A << QList<int>{ 5 } << 4 << QStringList{ "n1", "n0" }
+                                  << QStringList{ "SelectPopup::clickedListView idx: 5 itemSize: 10" };
+        QTest::newRow("hot key, fourth") << "hot" << QList<int>{ Qt::Key_F10 } << A << QList<int>{ 1 } << 0 << QStringList()
+                                         << QStringList{ "SelectPopup::clickedListView idx: 1 itemSize: 10" };
+        QTest::newRow("opening release") << "" << QList<int>{ -Qt::Key_Return, -C4, -Esc, -C3, Esc } << R << QList<int>{ -1 }
+                                         << 0 << QStringList{ "c1", "c0" } << QStringList();
+        QTest::newRow("row beyond the list") << "stale" << QList<int>{ Ok } << R << QList<int>{ 3 } << 0 << QStringList()
+                                             << QStringList{ "SelectPopup::clickedListView idx: 3 itemSize: 3" };
+        QTest::newRow("multiple check") << "multiple" << QList<int>{ Ok, Down, Ok, C3 } << A << QList<int>{ 0, 1 } << 0
+                                        << QStringList{ "n1", "n0" } << QStringList();
+        QTest::newRow("OK button for next") << "ok" << QList<int>{ C3 } << A << QList<int>() << 0 << QStringList{ "o1", "o0" } << QStringList();
+        QTest::newRow("keys moved") << "moved" << QList<int>{ C3, Qt::Key_F1, Qt::Key_F2 } << A << QList<int>() << 4
+                                    << QStringList{ "n1", "n0", "o1", "o0" } << QStringList();
+        QTest::newRow("cancel moved") << "moved" << QList<int>{ C4, Qt::Key_F3 } << R << QList<int>{ -1 } << 0 << QStringList{ "c1", "c0" } << QStringList();
+        // Only "closeSelectPopup()" closes, as a cancel without clicked(-1).
+        QTest::newRow("broadcasts") << "broadcast" << QList<int>{ Down } << R << QList<int>() << 0 << QStringList()
+                                    << QStringList{ "signalReciever \"closeSelectPopup\"", "signalReciever \"changedLanguage()\"",
+                                                    "signalReciever \"closeSelectPopup()\"" };
+    }
+
+    void popupKeys()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QList<int>, keys);
+        QFETCH(QList<int>, clicked);
+        QFETCH(QStringList, hover);
+        QFETCH(int, result);
+        QFETCH(int, start);
+        QFETCH(QStringList, log);
+        theCore->soundManager()->setEnableKeytone(true);
+        QSignalSpy tones(theCore->soundManager(), SIGNAL(keytoneEnabled(bool)));
+        SoundSelectPopup popup;
+        fill(popup, mode == "stale" ? 4 : 10);
+        if (mode == "stale") {   // the list still points at a row that has gone
+            popup.listView()->setSelectedIdx(3);
+            popup.listView()->itemClear();
+            fill(popup, 3);
+        }
+        popup.listView()->setEnableFuncKey(mode == "hot");
+        popup.setMultipleCheck(mode == "multiple");
+        popup.nextButton()->setVisible(mode != "ok");
+        popup.okButton()->setVisible(mode == "ok" || mode == "moved");
+        if (mode == "moved") {   // cancel, next and OK on other keys
+            popup.setCancelKey(Qt::Key_F3);
+            popup.setNextKey(Qt::Key_F1);
+            popup.setOkKey(Qt::Key_F2);
+        }
+        QSignalSpy clicks(&popup, SIGNAL(clicked(int)));
+        SignalOrder hovers;
+        for (auto b : QList<QPair<QString, ImageButton*> >{ { "n", popup.nextButton() }, { "c", popup.cancelButton() }, { "o", popup.okButton() } })
+            hovers.watch(b.second, SIGNAL(isHover(bool)), [b](const QList<QVariant>& a) { return b.first + QString::number(a.at(0).toBool()); });
+        MessageCapture capture;
+        KeyDriver driver;
+        for (int key : keys)
+            key < 0 ? driver.release(-key) : driver.key(key);
+        if (mode == "broadcast")
+            for (const char* command : { "closeSelectPopup", "changedLanguage()", "closeSelectPopup()" })
+                driver.call([command] { theCore->broadcast(command, "x"); });
+        QSignalSpy finished(&popup, SIGNAL(finished(int)));
+        ModalTimeout timeout(&popup, 99);
+        driver.start();
+        QCOMPARE(popup.exec(), result);
+        QCOMPARE(SignalOrder::ints(clicks), clicked);
+        QVERIFY(finished.count() == 1 && popup.selectedIdx() == (clicked.isEmpty() ? -1 : clicked.last()) && popup.listView()->startIdx() == start);
+        QCOMPARE(hovers.events, hover);
+        QCOMPARE(capture.linesStartingWith("SelectPopup::") + capture.linesStartingWith("signalReciever"), log);
+        QCOMPARE(SignalOrder::ints(tones), QList<int>({ 0, 1 }));   // key tones muted while open
+        QVERIFY(mode != "moved" || (popup.CancelKey() == Qt::Key_F3 && popup.NextKey() == Qt::Key_F1 && popup.OkKey() == Qt::Key_F2));
+    }
+
+    // The popup by mouse: next pages, OK does nothing outside multiple-check mode (there it and next
+    // accept), cancel rejects without clicked(-1); indices that name no row reject; fast close
+    // parks the popup off screen and finishes twice.
+    void withoutKeys()
+    {
+        SelectPopup popup;
+        fill(popup, 10);
+        QCOMPARE(popup.geometry(), QRect(190, 0, 194, 161));
+        QSignalSpy clicked(&popup, SIGNAL(clicked(int))), finished(&popup, SIGNAL(finished(int)));
+        popup.show();
+        // Next pages, OK does nothing outside multiple-check mode, cancel rejects without clicked(-1).
+        for (ImageButton* b : { popup.nextButton(), popup.okButton(), popup.cancelButton() })
+            QTest::mouseRelease(b, Qt::LeftButton);
+        QVERIFY(popup.listView()->startIdx() == 4 && SignalOrder::ints(finished) == QList<int>({ QDialog::Rejected }) && clicked.isEmpty());
+        // Indices that name no row reject.
+        for (int idx : { 10, 1000, -2 }) {
+            popup.show();
+            QVERIFY(QMetaObject::invokeMethod(popup.listView(), "clicked", Q_ARG(int, idx)));
+        }
+        popup.setMultipleCheck(true);
+        popup.show();
+        QTest::mouseRelease(popup.okButton(), Qt::LeftButton);
+        popup.show();
+        QTest::mouseRelease(popup.nextButton(), Qt::LeftButton);
+        QCOMPARE(SignalOrder::ints(finished), QList<int>({ 0, 0, 0, 0, QDialog::Accepted, QDialog::Accepted }));
+        // Fast close parks the popup off screen and finishes twice.
+        for (bool accept : { true, false }) {
+            SelectPopup fast;
+            fast.setUseFastClose(true);
+            QSignalSpy done(&fast, SIGNAL(finished(int)));
+            fast.show();
+            accept ? fast.accept() : fast.reject();
+            QVERIFY(!fast.isVisible() && fast.pos() == QPoint(384, 0) && SignalOrder::ints(done) == QList<int>({ accept, accept }));
+        }
+        // The image button: OK presses it and clicks on the release; other keys travel on; only the
+        // left mouse button clicks; isHover(bool) comes from setHover() alone.
+        QWidget parent;
+        ImageButton* b = new ImageButton(&parent);
+        QSignalSpy buttonClicked(b, SIGNAL(clicked())), hover(b, SIGNAL(isHover(bool)));
+        for (Qt::Key key : { Qt::Key_Enter, Qt::Key_Return }) {
+            QTest::keyPress(b, key);
+            QVERIFY(b->hover() && buttonClicked.count() == (key == Qt::Key_Return));
+            QTest::keyRelease(b, key);
+            QVERIFY(!b->hover() && buttonClicked.count() == 1 + (key == Qt::Key_Return));
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Context3, Qt::NoModifier), release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
+        QApplication::sendEvent(b, &press);
+        QApplication::sendEvent(b, &release);
+        for (Qt::MouseButton button : { Qt::RightButton, Qt::MiddleButton, Qt::LeftButton })
+            QTest::mouseRelease(b, button);
+        b->setHover(true);
+        b->setHover(false);
+        QVERIFY(!press.isAccepted() && !release.isAccepted() && buttonClicked.count() == 3 && SignalOrder::ints(hover) == QList<int>({ 1, 0 }));
+    }
+
+
 };
 
 QTEST_MAIN(FrameTest)
