@@ -323,7 +323,7 @@ private slots:
             label(page.tail(), { "<-", "X", ">>", "Erase" });
             keys << WidgetImage::render(page.tail());
             send(&page, QEvent::KeyRelease, Qt::Key_Context2);
-            label(page.tail(), { "eRaSe", "Phonebook", "<", ">" });
+            label(page.tail(), { "eRaSe", "Hot Desking", "Applications", ">" });   // 89 and 88 pixels at 20 points
             keys << WidgetImage::render(page.tail());
             page.setBgColor(QColor(0, 0, 128));
             pages << WidgetImage::render(&page);
@@ -336,7 +336,7 @@ private slots:
     // A context key reaches the bar through the page exactly once. Held 500 ms it long-presses
     // while held (not sooner; auto-repeat does not restart the time), and clicks on release;
     // tapped, it only clicks. Unlabelled keys and other keys are silent, even held. Five pages at
-    // once: key 0 and key 2 tapped, key 1 held, key 3 held with auto-repeat, an unlabelled key held.
+    // once: key 0 held, keys 1 and 2 tapped, key 3 held with auto-repeat, an unlabelled key held.
     void softKeys()
     {
         m_host->core()->setIme(0);   // without an input-method engine the third key just clicks
@@ -351,22 +351,22 @@ private slots:
         TimerMark before(TimerMark::before(500), [&] { for (SignalLog* log : logs) early << log->events; });
         for (int i = 0; i < 5; ++i)
             QVERIFY(send(pages[i], QEvent::KeyPress, i < 4 ? Qt::Key_Context1 + i : Qt::Key_Context2) && pages[i]->tail()->button(i < 4 ? i : 1)->isDown() == (i < 4));
-        for (int i : { 0, 2 })
+        for (int i : { 1, 2 })
             QVERIFY(send(pages[i], QEvent::KeyRelease, Qt::Key_Context1 + i) && !pages[i]->tail()->button(i)->isDown());
         send(pages[3], QEvent::KeyRelease, Qt::Key_Context4, true);
         send(pages[3], QEvent::KeyPress, Qt::Key_Context4, true);
         TimerMark after(TimerMark::after(500), [&] { for (SignalLog* log : logs) late << log->events; }), later(TimerMark::after(1000));
         QVERIFY(before.wait() && after.wait());
-        const QStringList tap0{ "down 0", "up 0", "click 0" }, tap2{ "down 2", "up 2", "click 2" };
-        QCOMPARE(early, QList<QStringList>({ tap0, { "down 1" }, tap2, { "down 3" }, {} }));
-        QCOMPARE(late, QList<QStringList>({ tap0, { "down 1", "long 1" }, tap2, { "down 3", "long 3" }, {} }));
-        QVERIFY(!pages[1]->tail()->button(1)->isDown() && !pages[3]->tail()->button(3)->isDown());
-        QVERIFY(send(pages[1], QEvent::KeyRelease, Qt::Key_Context2) && later.wait());   // key 3 held on past 1000 ms
+        const QStringList tap1{ "down 1", "up 1", "click 1" }, tap2{ "down 2", "up 2", "click 2" };
+        QCOMPARE(early, QList<QStringList>({ { "down 0" }, tap1, tap2, { "down 3" }, {} }));
+        QCOMPARE(late, QList<QStringList>({ { "down 0", "long 0" }, tap1, tap2, { "down 3", "long 3" }, {} }));
+        QVERIFY(!pages[0]->tail()->button(0)->isDown() && !pages[3]->tail()->button(3)->isDown());
+        QVERIFY(send(pages[0], QEvent::KeyRelease, Qt::Key_Context1) && later.wait());   // key 3 held on past 1000 ms
         QVERIFY(send(pages[3], QEvent::KeyRelease, Qt::Key_Context4));
         send(pages[4], QEvent::KeyRelease, Qt::Key_Context2);
         for (int key : { Qt::Key_Context4, Qt::Key_Return, Qt::Key_F1 })
             tap(pages[4], key);
-        QVERIFY(logs[1]->events == QStringList({ "down 1", "long 1", "up 1", "click 1" }) && logs[4]->events.isEmpty());
+        QVERIFY(logs[0]->events == QStringList({ "down 0", "long 0", "up 0", "click 0" }) && logs[4]->events.isEmpty());
         QCOMPARE(logs[3]->events, QStringList({ "down 3", "long 3", "up 3", "click 3" }));
         // A second key takes the press over: its release ends it, the first one's release says nothing.
         logs[0]->events.clear();
