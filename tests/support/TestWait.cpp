@@ -54,6 +54,15 @@ bool phoneWaitForPainted(QWidget* widget)
     return painted;
 }
 
+int phonePaintsDuring(QWidget* widget, const std::function<void()>& change)
+{
+    QCoreApplication::sendPostedEvents();
+    PaintCounter counter(widget);
+    change();
+    QCoreApplication::sendPostedEvents();
+    return counter.paints;
+}
+
 bool phoneWaitForActive(QWidget* widget)
 {
     return phoneWaitFor([widget]() {

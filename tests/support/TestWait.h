@@ -17,6 +17,9 @@ bool phoneWaitFor(const std::function<bool()>& condition, int limitMs = kPhoneWa
 bool phoneWaitForSignal(QSignalSpy& spy, int limitMs = kPhoneWaitLimitMs);
 // The widget is on screen and has painted (a paint asked for now has arrived).
 bool phoneWaitForPainted(QWidget* widget);
+// The paint events the widget gets for what change asks: requests made before are painted first,
+// those of the change are delivered at once (no timer runs meanwhile). Its window must be on screen.
+int phonePaintsDuring(QWidget* widget, const std::function<void()>& change);
 // The widget's window is the active window.
 bool phoneWaitForActive(QWidget* widget);
 void phoneUnsetEnv(const char* name);
