@@ -210,31 +210,31 @@ private slots:
         QLabel* title = child(&bar, "titleLabel");
         QLabel* clock = child(&bar, "timeLabel");
         QSignalSpy titles(&bar, SIGNAL(titleChanged(QString)));
-        QVERIFY(WidgetImage::paints(&bar, [&] { bar.setBgColor(Qt::red); }) > 0);
-        QVERIFY(WidgetImage::paints(&bar, [&] { bar.setUnderlineColor(Qt::red, Qt::blue); }) > 0);
-        QVERIFY(WidgetImage::paints(title, [&] { bar.setTitle("Settings | Time Zone"); }) > 0);
-        QVERIFY(WidgetImage::paints(title, [&] { bar.setTitleColor(Qt::red); }) > 0);
-        QVERIFY(WidgetImage::paints(clock, [&] { bar.setTime24Hour(true); }) > 0);
-        QVERIFY(WidgetImage::paints(clock, [&] { bar.timeout(); }) > 0);
+        QVERIFY(phonePaintsDuring(&bar, [&] { bar.setBgColor(Qt::red); }) > 0);
+        QVERIFY(phonePaintsDuring(&bar, [&] { bar.setUnderlineColor(Qt::red, Qt::blue); }) > 0);
+        QVERIFY(phonePaintsDuring(title, [&] { bar.setTitle("Settings | Time Zone"); }) > 0);
+        QVERIFY(phonePaintsDuring(title, [&] { bar.setTitleColor(Qt::red); }) > 0);
+        QVERIFY(phonePaintsDuring(clock, [&] { bar.setTime24Hour(true); }) > 0);
+        QVERIFY(phonePaintsDuring(clock, [&] { bar.timeout(); }) > 0);
         bar.setDisabledUpdateTitle(true);
         MessageCapture capture;
         bar.setTitle("Other");
         QVERIFY(bar.title() == "Settings | Time Zone" + QString(42, ' ') && capture.lines() == QStringList("Status::setTitle m_disabledUpdateTitle: true"));
-        QVERIFY(WidgetImage::paints(title, [&] { bar.setTitleFromSignal("Mirrored"); }) > 0);
+        QVERIFY(phonePaintsDuring(title, [&] { bar.setTitleFromSignal("Mirrored"); }) > 0);
         QVERIFY(bar.title() == "Mirrored" + QString(42, ' ') && titles.count() == 1 && titles.at(0).at(0) == "Settings | Time Zone");
         Tail tail;
         tail.show();
         QVERIFY(phoneWaitForPainted(&tail));
-        QVERIFY(WidgetImage::paints(tail.button(1), [&] { tail.setFuncButtonText(1, "B"); }) > 0);
-        QVERIFY(WidgetImage::paints(tail.button(1), [&] { send(&tail, QEvent::KeyPress, Qt::Key_Context2); }) > 0);
-        QVERIFY(WidgetImage::paints(tail.button(1), [&] { send(&tail, QEvent::KeyRelease, Qt::Key_Context2); }) > 0);        SelectPopup popup;   // the popup's title, its buttons' hover, its list's selection
+        QVERIFY(phonePaintsDuring(tail.button(1), [&] { tail.setFuncButtonText(1, "B"); }) > 0);
+        QVERIFY(phonePaintsDuring(tail.button(1), [&] { send(&tail, QEvent::KeyPress, Qt::Key_Context2); }) > 0);
+        QVERIFY(phonePaintsDuring(tail.button(1), [&] { send(&tail, QEvent::KeyRelease, Qt::Key_Context2); }) > 0);        SelectPopup popup;   // the popup's title, its buttons' hover, its list's selection
         popup.show();
         QVERIFY(phoneWaitForPainted(&popup));
-        QVERIFY(WidgetImage::paints(&popup, [&] { popup.setContentsTitle("T"); }) > 0);
-        QVERIFY(WidgetImage::paints(&popup, [&] { popup.setContentsTitlePos(1, 2); }) > 0);
-        QVERIFY(WidgetImage::paints(&popup, [&] { popup.setContentsTitleFont(QFont()); }) > 0);
-        QVERIFY(WidgetImage::paints(popup.cancelButton(), [&] { popup.cancelButton()->setHover(true); }) > 0);
-        QVERIFY(WidgetImage::paints(popup.listView(), [&] { popup.listView()->setSelectedIdx(-1); }) > 0);
+        QVERIFY(phonePaintsDuring(&popup, [&] { popup.setContentsTitle("T"); }) > 0);
+        QVERIFY(phonePaintsDuring(&popup, [&] { popup.setContentsTitlePos(1, 2); }) > 0);
+        QVERIFY(phonePaintsDuring(&popup, [&] { popup.setContentsTitleFont(QFont()); }) > 0);
+        QVERIFY(phonePaintsDuring(popup.cancelButton(), [&] { popup.cancelButton()->setHover(true); }) > 0);
+        QVERIFY(phonePaintsDuring(popup.listView(), [&] { popup.listView()->setSelectedIdx(-1); }) > 0);
     }
 
     // A fresh bar shows the clock only. Call-icon mode records a value but holds the icon and

@@ -462,7 +462,7 @@ private slots:
             [this] { m_list->removeItem(6); }, [this] { key(Qt::Key_Down); }, [this] { QTest::keyPress(m_list, Qt::Key_Return); },
             [this] { QTest::keyRelease(m_list, Qt::Key_Return); } };
         for (const auto& change : changes)
-            QVERIFY(WidgetImage::paints(m_list, change) > 0);
+            QVERIFY(phonePaintsDuring(m_list, change) > 0);
     }
 
     // Scroll bars in the fill, none and line styles (thumb at 20 at least, clipped at the bottom);

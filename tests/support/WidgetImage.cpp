@@ -1,25 +1,7 @@
 #include "WidgetImage.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QPainter>
 #include <QWidget>
-
-namespace {
-
-class PaintCounter : public QObject
-{
-public:
-    int paints;
-    explicit PaintCounter(QWidget* widget) : paints(0) { widget->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* e)
-    {
-        paints += e->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-}
 
 QImage WidgetImage::render(QWidget* widget, const QColor& background, bool children)
 {
@@ -44,13 +26,4 @@ QImage WidgetImage::stack(const QList<QImage>& images, int columns)
     for (int i = 0; i < images.size(); ++i)
         painter.drawImage(i % columns * cell.width(), i / columns * cell.height(), images[i]);
     return sheet;
-}
-
-int WidgetImage::paints(QWidget* widget, const std::function<void()>& change)
-{
-    QCoreApplication::sendPostedEvents();
-    PaintCounter counter(widget);
-    change();
-    QCoreApplication::sendPostedEvents();
-    return counter.paints;
 }

@@ -4,11 +4,10 @@
 #include <QColor>
 #include <QImage>
 #include <QList>
-#include <functional>
 
 class QWidget;
 
-// Renders widgets into images for the reference pictures, and counts the paints a change asks for.
+// Renders widgets into images for the reference pictures.
 class WidgetImage
 {
 public:
@@ -19,10 +18,6 @@ public:
     // Images in rows of the given number of columns, in cells of the largest size, top-left
     // aligned on magenta, with a one-pixel magenta rule between them.
     static QImage stack(const QList<QImage>& images, int columns = 1);
-    // The paint events the widget gets for what change asks: requests made before are painted
-    // first, those of the change are delivered at once (no timer runs meanwhile). The widget's
-    // window must be on screen.
-    static int paints(QWidget* widget, const std::function<void()>& change);
 };
 
 #endif
