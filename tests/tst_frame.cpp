@@ -197,7 +197,7 @@ private slots:
             bands << WidgetImage::render(&bar);
         }
         PHONE_VERIFY_REFERENCE(WidgetImage::stack(bands), "frame_statusbar");
-        QVERIFY(m_bar->titleLabelWidgetWidth() <= 300);
+        QVERIFY(m_bar->titleLabelWidgetWidth() <= 300 && !TimeLabel().time24Hour());
     }
 
     // What a user sees change is repainted at once (status bar, soft keys, popup); the title as set,
