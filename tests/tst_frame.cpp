@@ -186,7 +186,7 @@ private slots:
                 bar.setUIStatusCallForward(true);
             } else if (band == 4) {
                 bar.setBgColor(QColor(10, 20, 90));
-                bar.setUnderlineColor(QColor(200, 0, 0), QColor(0, 200, 0));
+                bar.setUnderlineColor(QColor(200, 0, 0), QColor(0, 200, 0, 128));
                 bar.setTitleColor(QColor(255, 220, 0));
             } else if (band == 5) {
                 bar.setStatusIcon_isCall(true);   // the call screen: no clock, icons held
@@ -204,11 +204,13 @@ private slots:
     // frozen against setTitle.
     void titleAndRepaints()
     {
+        m_host->core()->setUse24HourTime(true);   // the clock takes the host's form from the start
         Status bar;
         bar.show();
         QVERIFY(phoneWaitForPainted(&bar));
         QLabel* title = child(&bar, "titleLabel");
-        QLabel* clock = child(&bar, "timeLabel");
+        TimeLabel* clock = static_cast<TimeLabel*>(child(&bar, "timeLabel"));
+        QVERIFY(clock->time24Hour());
         QSignalSpy titles(&bar, SIGNAL(titleChanged(QString)));
         QVERIFY(phonePaintsDuring(&bar, [&] { bar.setBgColor(Qt::red); }) > 0);
         QVERIFY(phonePaintsDuring(&bar, [&] { bar.setUnderlineColor(Qt::red, Qt::blue); }) > 0);
