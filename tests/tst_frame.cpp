@@ -131,7 +131,7 @@ private slots:
     {
         // The clock reads five past two in the afternoon (local time).
         SimClock::freeze(QDateTime(QDate(2024, 3, 5), QTime(14, 5, 30)).toMSecsSinceEpoch());
-        QVERIFY(TestHost::loadPictures() && phoneUseScreenFont());
+        QVERIFY(phoneReferenceSetup());
         SoundSelectPopup orphan;   // without a host nothing is heard and nothing muted
         orphan.show();
         orphan.reject();

@@ -271,7 +271,7 @@ class ListTest : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(TestHost::loadPictures() && phoneUseScreenFont());
+        QVERIFY(phoneReferenceSetup());
         m_page = new Page;
         m_page->resize(384, 134);
         m_list = 0;

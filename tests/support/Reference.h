@@ -10,9 +10,10 @@
 // reference instead. A mismatch writes <name>.actual.png and <name>.diff.png (differing
 // pixels red over a faded copy) into "ref-failures" under the working directory, and says so.
 bool phoneMatchesReference(const QImage& image, const QString& name, QString* message);
-// The narrow face the simulator shows the phone's screen in, as the application font and in
-// place of the lists' own font, so that renders look as on the phone and the same everywhere.
-bool phoneUseScreenFont();
+// Renders as on the phone and the same everywhere: the host's pictures, and the narrow face the
+// simulator shows the screen in as the application font and in place of the lists' own font.
+// False when either is missing; a build without the host's pictures (Qt 4) compares nothing.
+bool phoneReferenceSetup();
 
 #define PHONE_VERIFY_REFERENCE(image, name)                                     \
     do {                                                                        \
