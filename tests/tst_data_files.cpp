@@ -1,11 +1,14 @@
 // The files the page shares with the phone: the time-zone table (read), and INI settings read as
 // QSettings reads them and written one key's line at a time, replaced so that no kill tears
-// them; neither reader blocks on, or exhausts itself with, what stands at its path.
+// them; no reader blocks on, or exhausts itself with, what stands at its path, and the host
+// applies only zone names.
+#include "Core.h"
 #include "FifoGuard.h"
 #include "IniDocument.h"
 #include "IniFile.h"
 #include "MessageCapture.h"
 #include "TestDir.h"
+#include "TestHost.h"
 #include "TestWait.h"
 #include "TimeZoneData.h"
 
@@ -14,11 +17,13 @@
 #include <QFileInfo>
 #include <QRect>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 class DataFilesTest : public QObject
@@ -144,14 +149,6 @@ private slots:
         QCOMPARE(t.records.size(), 1);
         QCOMPARE(t.regions, QList<QString>({"Europe"}));
 
-        Table iana;
-        iana.load(PHONE_IANA_TABLE);
-        QCOMPARE(iana.records.size(), 418);
-        QCOMPARE(iana.regions, QList<QString>({"Africa", "America", "Antarctica", "Arctic", "Asia",
-                                               "Atlantic", "Australia", "Europe", "Indian", "Pacific"}));
-        QCOMPARE(iana.cities("America").size(), 144);
-        QVERIFY(iana.cities("America").contains("Argentina/Buenos_Aires"));
-
         qputenv("PHONE_TIMEZONE_TAB", "/tmp/elsewhere.tab");
         QCOMPARE(TimeZoneData::tablePath(), QString("/tmp/elsewhere.tab"));
         phoneUnsetEnv("PHONE_TIMEZONE_TAB");
@@ -194,6 +191,64 @@ private slots:
         QCOMPARE(ini.errorString(), iniReason);
         QCOMPARE(IniFile(path).setValue("k", 1), iniReason.isEmpty());
         QVERIFY(!fifo.opened());
+    }
+
+    // The host stand-in applies the zone stored for the mode to the whole process; a file that is not a
+    // regular one or a name that is not a zone's applies nothing, with one line.
+    void hostAppliesOnlyZoneNames_data()
+    {
+        QTest::addColumn<QByteArray>("conf");      // "fifo" or a device: what stands at the path
+        QTest::addColumn<QString>("applied");      // empty: the process keeps its zone
+        QTest::addColumn<QString>("diagnostic");   // %1: the file's path
+        const QByteArray g("[NTP_Serv]\nUser_TimeZone=Europe/Paris\nZoneInfo=Asia/Tokyo\n");
+        QTest::newRow("user mode") << g + "User_Set=1\n" << "Europe/Paris" << "";
+        QTest::newRow("default mode") << g + "User_Set=0\n" << "Asia/Tokyo" << "";
+        QTest::newRow("no mode key") << g << "Asia/Tokyo" << "";
+        QTest::newRow("user mode, no user zone") << QByteArray("[NTP_Serv]\nUser_Set=1\nZoneInfo=America/New_York\n")
+                                                 << "America/New_York" << "";
+        QTest::newRow("no file") << QByteArray() << "" << "";
+        QTest::newRow("no directory named") << QByteArray("no directory") << "" << "";
+        QTest::newRow("garbage") << QByteArray("\x01\x02garbage[[[\n=\n") << "" << "";
+        QTest::newRow("FIFO") << QByteArray("fifo") << "" << "Core::setTimeZoneFromConfig unreadable: \"%1\"";
+        QTest::newRow("device") << QByteArray("/dev/zero") << "" << "Core::setTimeZoneFromConfig unreadable: \"%1\"";
+        for (const char* zone : {"../../../tmp/zone", "/etc/localtime", ":Europe/Paris", "Europe/../Asia", "Europe//Paris",
+                                 "Europe/Paris/", "Europe/Par\x01is", "Europe/Pa\\tris", "-Europe", "Europe/ Paris", "9Asia/X"})
+            QTest::newRow(zone) << QByteArray("[NTP_Serv]\nUser_Set=1\nUser_TimeZone=") + zone + "\n" << ""
+                                << QString("Core::setTimeZoneFromConfig refused zone: \"%1\"")
+                                       .arg(QString::fromLatin1(zone).replace("\x01", "\\u0001"));
+        QTest::newRow("letters, digits, _ - +") << QByteArray("[NTP_Serv]\nUser_Set=1\nUser_TimeZone=Etc/GMT-1x_y+z\n")
+                                                << "Etc/GMT-1x_y+z" << "";
+    }
+
+    void hostAppliesOnlyZoneNames()
+    {
+        QFETCH(QByteArray, conf);
+        QFETCH(QString, applied);
+        QFETCH(QString, diagnostic);
+        TestHost host;
+        const QString path = host.path("phone_info.conf");
+        QScopedPointer<FifoGuard> fifo(conf == "fifo" ? new FifoGuard(path) : 0);
+        if (conf == "no directory")
+            host.core()->setConfigDir(QString());
+        else if (conf.startsWith("/dev"))
+            QVERIFY(QFile::link(conf, path));
+        else if (!conf.isNull() && !fifo)
+            host.writeFile("phone_info.conf", conf);
+        qputenv("TZ", "Asia/Seoul");
+        tzset();
+        QSignalSpy spy(host.core(), SIGNAL(timeZoneApplied(QString)));
+        MessageCapture capture;
+        host.core()->setTimeZoneFromConfig();
+        QCOMPARE(capture.lines(), diagnostic.isEmpty() ? QStringList() : QStringList(diagnostic.replace("%1", path)));
+        QCOMPARE(spy.count(), applied.isEmpty() ? 0 : 1);
+        QCOMPARE(host.core()->appliedTimeZone(), applied);
+        QCOMPARE(QString::fromLocal8Bit(qgetenv("TZ")), applied.isEmpty() ? QString("Asia/Seoul") : applied);
+        QVERIFY(!fifo || !fifo->opened());
+        // The process's clocks follow the zone.
+        if (applied == "Europe/Paris") {
+            const QDateTime utc(QDate(2026, 12, 6), QTime(1, 18), Qt::UTC);
+            QCOMPARE(utc.toLocalTime().time(), QTime(2, 18));
+        }
     }
 
     // Every key reads as a new QSettings reads it; writing one changes how it reads to what
@@ -311,36 +366,32 @@ private slots:
         QVERIFY(!IniFile("").setValue("G/K", 1));
     }
 
+    // Whatever moment a save is killed at, the file is the old or the new one, never torn.
     void iniKillDuringSavesNeverTearsTheFile()
     {
         const QString path = m_dir.filePath("killed.conf");
         const QList<QVariant> values({"start", QString(300000, 'a'), QString(150000, 'b')});
         QList<QByteArray> whole;
         for (const QVariant& value : values) {
-            QByteArray content("; other program\n[Other]\nKey=value\n");
-            QVERIFY(IniFile::setValueIn(content, "Ring/Tone", value));
-            whole << content;
+            whole << "; other program\n[Other]\nKey=value\n";
+            QVERIFY(IniFile::setValueIn(whole.last(), "Ring/Tone", value));
         }
         for (int round = 0; round < 25; ++round) {
-            {
-                QFile file(path);
-                QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-                file.write(whole.at(0));
-            }
-            struct stat first;
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(whole.at(0)) > 0);
+            file.close();
+            struct stat first, now;
             QCOMPARE(stat(QFile::encodeName(path).constData(), &first), 0);
             const pid_t child = fork();
-            if (child == 0) {
-                for (int i = 1;; ++i)
-                    IniFile(path).setValue("Ring/Tone", values.at(1 + i % 2));
-            }
+            for (int i = 1; child == 0; ++i)
+                IniFile(path).setValue("Ring/Tone", values.at(1 + i % 2));
             QVERIFY(child > 0);
             // The child's first replace, then a while into the next ones.
             QElapsedTimer clock;
             clock.start();
-            struct stat now = first;
-            while (now.st_ino == first.st_ino && clock.elapsed() < kPhoneWaitLimitMs)
+            do
                 stat(QFile::encodeName(path).constData(), &now);
+            while (now.st_ino == first.st_ino && clock.elapsed() < kPhoneWaitLimitMs);
             for (volatile int spin = 0; spin < (round * 7919) % 300000; ++spin) {
             }
             kill(child, SIGKILL);

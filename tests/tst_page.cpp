@@ -199,10 +199,11 @@ private slots:
         }
     }
 
-    // Each showing reads the file again; reading never writes.
+    // Each showing reads the file again (and so does a change of language, for the mode);
+    // reading never writes, nor blocks on a FIFO or reads a device.
     void storedSettings_data()
     {
-        QTest::addColumn<QByteArray>("conf");  // null: no file; "no path": the host names none
+        QTest::addColumn<QByteArray>("conf");  // null: no file; "no path": the host names none; "fifo", a device
         QTest::addColumn<QStringList>("values");
         const QByteArray g("[NTP_Serv]\n");
         QTest::newRow("no file") << QByteArray() << QStringList({"Default"});
@@ -223,7 +224,9 @@ private slots:
                                      << QStringList({"User", "America", "Argentina/Buenos_Aires"});
         QTest::newRow("region the table lacks") << g + "User_Set=1\nUser_TimeZone=Mars/Olympus\n" << QStringList({"User", "Mars", "Olympus"});
         QTest::newRow("garbage") << QByteArray("\x00\x01\xff[[[=\n\n=]]]\x7f", 15) << QStringList({"Default"});
-        QTest::newRow("no path: rows as they were") << QByteArray("no path") << QStringList({"User", "Asia", "Tokyo"});
+        QTest::newRow("no path: rows as they were, the mode read as 0") << QByteArray("no path") << QStringList({"Default", "Asia", "Tokyo"});
+        QTest::newRow("a FIFO, unread") << QByteArray("fifo") << QStringList({"Default"});
+        QTest::newRow("a device, unread") << QByteArray("/dev/zero") << QStringList({"Default"});
     }
 
     void storedSettings()
@@ -237,18 +240,28 @@ private slots:
         f.page()->hide();
         f.list()->setSelectedIdx(2);
         f.host()->removeFile("phone_info.conf");
+        const QString path = f.host()->path("phone_info.conf");
+        QScopedPointer<FifoGuard> fifo(conf == "fifo" ? new FifoGuard(path) : 0);
+        const bool special = fifo || conf.startsWith("/dev");
         if (conf == "no path")
             f.host()->core()->setConfigDir(QString());
-        else if (!conf.isNull())
+        else if (conf.startsWith("/dev"))
+            QVERIFY(QFile::link(conf, path));
+        else if (!conf.isNull() && !fifo)
             f.host()->writeFile("phone_info.conf", conf);
         MessageCapture capture;
         f.page()->show();
+        f.app()->receiveMsg("changedLanguage()", QByteArray());
         QCOMPARE(f.values(), values);
         QCOMPARE(f.list()->selectedIdx(), 0);
         const QString line("SettingsDateTime::loadSetting region: \"%1\" city: \"%2\"");
-        QCOMPARE(capture.linesStartingWith("SettingsDateTime::loadSetting"),
-                 values.size() == 3 && conf != "no path" ? QStringList(line.arg(values[1], values[2])) : QStringList());
-        QCOMPARE(f.host()->readFile("phone_info.conf"), conf == "no path" ? QByteArray() : conf);
+        const QString unread("SettingsDateTime::%1 unreadable: \"" + path + "\" \"not a regular file\"");
+        QCOMPARE(capture.linesStartingWith("SettingsDateTime::loadSetting") + capture.lines(QtWarningMsg),
+                 special ? QStringList({unread.arg("loadSetting"), unread.arg("loadSetting"), unread.arg("retranslateUi")})
+                 : values.size() == 3 && conf != "no path" ? QStringList(line.arg(values[1], values[2])) : QStringList());
+        QVERIFY(!fifo || !fifo->opened());
+        if (!special)
+            QCOMPARE(f.host()->readFile("phone_info.conf"), conf == "no path" ? QByteArray() : conf);
     }
 
     // "changedStatus()" brings the clock format and the lock icon up to date; anything else
@@ -313,40 +326,6 @@ private slots:
         play(f, "as", QStringList("page-german"), {[&] { f.app()->receiveMsg("changedLanguage()", QByteArray()); }});
     }
 
-    // Neither a FIFO nor a device at the settings or the table path blocks or exhausts the
-    // page: each reads as missing, with one line.
-    void unreadablePathsReadAsMissing_data()
-    {
-        QTest::addColumn<QString>("which");
-        QTest::addColumn<QString>("special");
-        QTest::newRow("settings FIFO") << "settings" << "fifo";
-        QTest::newRow("settings device") << "settings" << "/dev/zero";
-        QTest::newRow("table FIFO") << "table" << "fifo";
-        QTest::newRow("table device") << "table" << "/dev/zero";
-    }
-
-    void unreadablePathsReadAsMissing()
-    {
-        QFETCH(QString, which);
-        QFETCH(QString, special);
-        PageFixture f;
-        f.host()->writeFile("phone_info.conf", "[NTP_Serv]\nUser_Set=1\n");
-        const QString path = f.host()->path(which == "settings" ? "phone_info.conf" : "timezone.tab");
-        QFile::remove(path);
-        QScopedPointer<FifoGuard> fifo(special == "fifo" ? new FifoGuard(path) : 0);
-        QVERIFY(fifo || QFile::link(special, path));
-        if (which == "table")
-            qputenv("PHONE_TIMEZONE_TAB", QFile::encodeName(path));
-        MessageCapture capture;
-        f.page()->show();
-        f.app()->receiveMsg("changedLanguage()", QByteArray());
-        const QString line = QString("%1 unreadable: \"%2\" \"not a regular file\"").arg("%1", path);
-        QCOMPARE(capture.lines(QtWarningMsg), which == "settings"
-                 ? QStringList({line.arg("SettingsDateTime::loadSetting"), line.arg("SettingsDateTime::retranslateUi")})
-                 : QStringList(line.arg("TimeZoneData::load")));
-        QCOMPARE(f.values(), which == "settings" ? QStringList("Default") : QStringList({"User", "Asia", "Seoul"}));
-        QVERIFY(!fifo || !fifo->opened());
-    }
     void selections_data()
     {
         QTest::addColumn<QByteArray>("table");   // null: America, Asia (Seoul, Tokyo), Europe (Amsterdam, Paris)
@@ -355,45 +334,52 @@ private slots:
         QTest::addColumn<QStringList>("shots");
         QTest::addColumn<QStringList>("values"); // the rows after
         QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QString>("fault");       // what fails the write: "Not saved", nothing applied
         const QByteArray t;
         const QString amsterdam = " [User_Set=1 User_TimeZone=Europe/Amsterdam]";
         const QString paris = " [User_Set=1 User_TimeZone=Europe/Paris]";
         QTest::newRow("a new region brings its first city") << t << QByteArray("User_Set=1\nUser_TimeZone=Asia/Seoul\n")
             << "dosdos" << QStringList({"popup-region", "page-user"}) << QStringList({"User", "Europe", "Amsterdam"})
-            << QStringList({"popup America *Asia Europe selected 1", "apply Europe/Amsterdam" + amsterdam, "send idle changedTimezone()" + amsterdam});
+            << QStringList({"popup America *Asia Europe selected 1", "apply Europe/Amsterdam" + amsterdam, "send idle changedTimezone()" + amsterdam}) << "";
         QTest::newRow("Right opens a popup too") << t << QByteArray("User_Set=1\nUser_TimeZone=Europe/Amsterdam\n")
             << "ddrsdo" << QStringList("popup-city") << QStringList({"User", "Europe", "Paris"})
-            << QStringList({"popup *Amsterdam Paris selected 0", "apply Europe/Paris" + paris, "send idle changedTimezone()" + paris});
+            << QStringList({"popup *Amsterdam Paris selected 0", "apply Europe/Paris" + paris, "send idle changedTimezone()" + paris}) << "";
         QTest::newRow("the region shown: nothing written") << t << QByteArray("User_Set=1\nUser_TimeZone=Europe/Paris\n")
             << "doo" << QStringList() << QStringList({"User", "Europe", "Paris"})
-            << QStringList("popup America Asia *Europe selected 2");
+            << QStringList("popup America Asia *Europe selected 2") << "";
         QTest::newRow("the city shown: written again") << t << QByteArray("User_Set=1\nUser_TimeZone=Europe/Paris\n")
             << "ddoo" << QStringList() << QStringList({"User", "Europe", "Paris"})
-            << QStringList({"popup Amsterdam *Paris selected 1", "apply Europe/Paris" + paris, "send idle changedTimezone()" + paris});
+            << QStringList({"popup Amsterdam *Paris selected 1", "apply Europe/Paris" + paris, "send idle changedTimezone()" + paris}) << "";
         QTest::newRow("the mode shown: written again") << t << QByteArray("User_Set=1\nUser_TimeZone=Europe/Paris\n")
             << "oo" << QStringList() << QStringList({"User", "Europe", "Paris"})
-            << QStringList({"popup Default *User selected 1 next hidden", "apply Europe/Paris" + paris, "send idle changedTimezone()" + paris});
+            << QStringList({"popup Default *User selected 1 next hidden", "apply Europe/Paris" + paris, "send idle changedTimezone()" + paris}) << "";
         QTest::newRow("User shows the stored zone") << t << QByteArray("ZoneInfo=Asia/Tokyo\n")
             << "sosdo" << QStringList({"page-default", "popup-mode"}) << QStringList({"User", "Asia", "Tokyo"})
             << QStringList({"popup *Default User selected 0 next hidden", "apply Asia/Tokyo [ZoneInfo=Asia/Tokyo User_Set=1]",
-                            "send idle changedTimezone() [ZoneInfo=Asia/Tokyo User_Set=1]"});
+                            "send idle changedTimezone() [ZoneInfo=Asia/Tokyo User_Set=1]"}) << "";
         const QString kept = "[User_Set=0 User_TimeZone=Europe/Paris ZoneInfo=Asia/Tokyo]";
         QTest::newRow("Default keeps the user zone") << t << QByteArray("User_Set=1\nUser_TimeZone=Europe/Paris\nZoneInfo=Asia/Tokyo\n")
             << "luo" << QStringList() << QStringList("Default")
-            << QStringList({"popup Default *User selected 1 next hidden", "apply Asia/Tokyo " + kept, "send idle changedTimezone() " + kept});
+            << QStringList({"popup Default *User selected 1 next hidden", "apply Asia/Tokyo " + kept, "send idle changedTimezone() " + kept}) << "";
         const QByteArray seoul("User_Set=1\nUser_TimeZone=Asia/Seoul\n");
         const QStringList unchanged({"User", "Asia", "Seoul"});
         const QStringList regions("popup America *Asia Europe selected 1");
-        QTest::newRow("Escape cancels") << t << seoul << "dode" << QStringList() << unchanged << regions;
-        QTest::newRow("the fourth soft key cancels") << t << seoul << "dod4" << QStringList() << unchanged << regions;
-        QTest::newRow("closeSelectPopup() cancels") << t << seoul << "dodc" << QStringList() << unchanged << regions;
+        QTest::newRow("Escape cancels") << t << seoul << "dode" << QStringList() << unchanged << regions << "";
+        QTest::newRow("the fourth soft key cancels") << t << seoul << "dod4" << QStringList() << unchanged << regions << "";
+        QTest::newRow("closeSelectPopup() cancels") << t << seoul << "dodc" << QStringList() << unchanged << regions << "";
         QTest::newRow("other broadcasts do not") << t << seoul << "dodxo" << QStringList() << QStringList({"User", "Europe", "Amsterdam"})
-            << regions + QStringList({"apply Europe/Amsterdam" + amsterdam, "send idle changedTimezone()" + amsterdam});
+            << regions + QStringList({"apply Europe/Amsterdam" + amsterdam, "send idle changedTimezone()" + amsterdam}) << "";
         QTest::newRow("a region the table lacks") << t << QByteArray("User_Set=1\nUser_TimeZone=Mars/Olympus\n")
             << "doedo" << QStringList() << QStringList({"User", "Mars", "Olympus"})
-            << QStringList("popup America Asia Europe selected 0");
+            << QStringList("popup America Asia Europe selected 0") << "";
         QTest::newRow("an empty table") << QByteArray("") << QByteArray("User_Set=1\n")
-            << "dodo" << QStringList() << unchanged << QStringList();
+            << "dodo" << QStringList() << unchanged << QStringList() << "";
+        const QStringList refused({"popup America Asia *Europe selected 2", "popup Not saved selected 0 next hidden"});
+        const QByteArray inParis("User_Set=1\nUser_TimeZone=Europe/Paris\n");
+        const QStringList stored({"User", "Europe", "Paris"});
+        QTest::newRow("a read-only file") << t << inParis << "douoso" << QStringList("popup-not-saved") << stored << refused << "read-only file";
+        QTest::newRow("a read-only directory") << t << inParis << "douoo" << QStringList() << stored << refused << "read-only directory";
+        QTest::newRow("a full disk") << t << inParis << "douoo" << QStringList() << stored << refused << "cannot write: File too large";
     }
 
     void selections()
@@ -404,17 +390,39 @@ private slots:
         QFETCH(QStringList, shots);
         QFETCH(QStringList, values);
         QFETCH(QStringList, log);
+        QFETCH(QString, fault);
         PageFixture f(table.isNull() ? QByteArray("KR  +3733+12658  Asia/Seoul\nFR  +4852+00220  Europe/Paris\n"
                                                   "US  +404251-0740023  America/New_York  Eastern\n"
                                                   "NL  +5222+00454  Europe/Amsterdam\nJP  +353916+1394441  Asia/Tokyo\n")
                                      : table);
+        const QString path = f.host()->path("phone_info.conf");
         f.host()->writeFile("phone_info.conf", "[NTP_Serv]\n" + conf);
+        if (fault == "read-only file")
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        if (fault == "read-only directory")
+            QVERIFY(QFile::setPermissions(f.host()->dir(), QFile::ReadOwner | QFile::ExeOwner));
+        // A file-size limit below the file's size fails the write as a full disk would.
+        struct rlimit limit;
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlim_t unlimited = limit.rlim_cur;
+        limit.rlim_cur = fault.startsWith("cannot") ? 16 : unlimited;
+        void (*handler)(int) = signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
         Log seen(f.host());
+        MessageCapture capture;
         play(f, keys, shots);
+        limit.rlim_cur = unlimited;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        signal(SIGXFSZ, handler);
+        QFile::setPermissions(f.host()->dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
         QCOMPARE(f.values(), values);
         QCOMPARE(seen.events, log);
+        const QString warning("SettingsDateTime::commitSetting not saved: \"NTP_Serv/User_TimeZone\" \"%1\" \"%2\"");
+        QCOMPARE(capture.lines(QtWarningMsg), fault.isEmpty() ? QStringList() : QStringList(warning.arg(path, fault)));
         if (!log.join(" ").contains("send"))
             QCOMPARE(f.host()->readFile("phone_info.conf"), "[NTP_Serv]\n" + conf);
+        QCOMPARE(QDir(f.host()->dir()).entryList(QDir::Hidden | QDir::Files), QStringList("phone_info.conf"));
     }
 
     // Other programs' keys keep every byte through a mode change.
@@ -442,50 +450,6 @@ private slots:
         play(f, "odo");
         QCOMPARE(f.values().value(0), QString("User"));
         QCOMPARE(f.host()->readFile("phone_info.conf"), after);
-    }
-
-    // A write that fails leaves the file, shows what is stored and says so; nothing is applied.
-    void failedWriteLeavesFileAndScreenHonest_data()
-    {
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("read-only file") << "read-only file";
-        QTest::newRow("read-only directory") << "read-only directory";
-        QTest::newRow("full disk") << "cannot write: File too large";
-    }
-
-    void failedWriteLeavesFileAndScreenHonest()
-    {
-        QFETCH(QString, reason);
-        PageFixture f;
-        const QByteArray stored("[NTP_Serv]\nUser_Set=1\nUser_TimeZone=Europe/Paris\n");
-        f.host()->writeFile("phone_info.conf", stored);
-        const QString path = f.host()->path("phone_info.conf");
-        if (reason == "read-only file")
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        if (reason == "read-only directory")
-            QVERIFY(QFile::setPermissions(f.host()->dir(), QFile::ReadOwner | QFile::ExeOwner));
-        // A file-size limit below the file's size fails the write as a full disk would.
-        struct rlimit oldLimit;
-        getrlimit(RLIMIT_FSIZE, &oldLimit);
-        void (*oldHandler)(int) = signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = oldLimit;
-        small.rlim_cur = 16;
-        QVERIFY(!reason.startsWith("cannot") || setrlimit(RLIMIT_FSIZE, &small) == 0);
-
-        Log seen(f.host());
-        MessageCapture capture;
-        play(f, reason == "read-only file" ? "douoso" : "douoo", QStringList("popup-not-saved"));
-        setrlimit(RLIMIT_FSIZE, &oldLimit);
-        signal(SIGXFSZ, oldHandler);
-        QFile::setPermissions(f.host()->dir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-        QCOMPARE(seen.events, QStringList({"popup America Asia *Europe selected 2", "popup Not saved selected 0 next hidden"}));
-        QCOMPARE(f.values(), QStringList({"User", "Europe", "Paris"}));
-        QCOMPARE(capture.lines(QtWarningMsg),
-                 QStringList(QString("SettingsDateTime::commitSetting not saved: \"NTP_Serv/User_TimeZone\" \"%1\" \"%2\"")
-                                 .arg(path, reason)));
-        QCOMPARE(f.host()->readFile("phone_info.conf"), stored);
-        QCOMPARE(QDir(f.host()->dir()).entryList(QDir::Hidden | QDir::Files), QStringList("phone_info.conf"));
     }
 };
 

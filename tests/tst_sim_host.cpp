@@ -1,10 +1,9 @@
 // The simulator's host in process: its phone files, the page plug-ins and their menu, the PC
-// keyboard turned into the phone's keys, the host's own keys and their messages, key scripts.
+// keyboard turned into the phone's keys, the host's own keys and their messages.
 #include "Core.h"
 #include "IME.h"
 #include "IdleScreen.h"
 #include "KeyDriver.h"
-#include "KeyScript.h"
 #include "ListView.h"
 #include "MessageCapture.h"
 #include "PageMenu.h"
@@ -96,41 +95,24 @@ private slots:
         QCOMPARE(capture.lines(), QStringList(QString("SimData::prepare cannot create: \"%1/below\"").arg(file("timezone.tab"))));
     }
 
-    void pagePlugins()
+    // Pages come from plug-ins: a second copy of the page is a second page, the same one
+    // twice is refused. OK on the idle screen opens the menu of them on its release; OK on one
+    // runs it; back returns to the menu, then to the idle screen.
+    void pagesAndTheirMenu()
     {
         PagePlugin missing;
         QVERIFY(!missing.load(file("nothing.so")) && !missing.instance() && !missing.app());
         QCOMPARE(missing.errorString(), "no plug-in at " + file("nothing.so"));
-        PagePlugin notAPage;
-        QVERIFY(!notAPage.load(QString::fromUtf8(PHONE_BASE_FILE)));
-        QVERIFY2(notAPage.errorString().contains("qt_plugin_instance"), qPrintable(notAPage.errorString()));
-
-        // A second copy of the page is a second plug-in with its own page; the same one twice is refused.
+        QVERIFY(!missing.load(QString::fromUtf8(PHONE_BASE_FILE)));
+        QVERIFY2(missing.errorString().contains("qt_plugin_instance"), qPrintable(missing.errorString()));
         QVERIFY(QFile::copy(m_plugin, file("libsecond.so")));
-        QVERIFY2(m_host->loadPage(m_plugin), qPrintable(m_host->errorString()));
-        QVERIFY(m_host->loadPage(file("libsecond.so")));
-        QVERIFY(!m_host->loadPage(m_plugin));
-        QVERIFY(m_host->errorString().contains("loaded already"));
-        QCOMPARE(m_host->pageCount(), 2);
-        QVERIFY(m_host->pageWidget(0) != m_host->pageWidget(1));
+        QVERIFY2(m_host->loadPage(m_plugin) && m_host->loadPage(file("libsecond.so")), qPrintable(m_host->errorString()));
+        QVERIFY(!m_host->loadPage(m_plugin) && m_host->errorString().contains("loaded already"));
+        QVERIFY(m_host->pageCount() == 2 && m_host->pageWidget(0) != m_host->pageWidget(1));
         QCOMPARE(m_host->core()->app("settings_datetime"), m_host->page(1));
-        PagePlugin again;
-        QVERIFY(again.load(m_plugin));
-        QCOMPARE(again.instance(), static_cast<QObject*>(m_host->pageWidget(0)));
-        QVERIFY(again.verificationData().contains("version=4.8.4"));
+        QVERIFY(missing.load(m_plugin) && missing.verificationData().contains("version=4.8.4"));
+        QCOMPARE(missing.instance(), static_cast<QObject*>(m_host->pageWidget(0)));
 
-        // The menu offers them by title, in the host's language too.
-        QCOMPARE(m_host->pageTitles(), QStringList({"Settings | Time Zone", "Settings | Time Zone"}));
-        m_host->switchLanguage(Core::LangGerman);
-        QCOMPARE(m_host->menu()->titles(), QStringList({"Einst | Zeitzone", "Einst | Zeitzone"}));
-    }
-
-    // OK on the idle screen opens the page on its release (the menu first when there are
-    // several); back returns there, then to the idle screen.
-    void okOpensPages()
-    {
-        QVERIFY(m_host->loadPage(m_plugin));
-        QVERIFY(QFile::copy(m_plugin, file("libsecond.so")) && m_host->loadPage(file("libsecond.so")));
         m_host->start();
         m_host->idle()->activateWindow();  // as the window server does with the one window on top
         QVERIFY(phoneWaitFor([&] { return QApplication::focusWidget() == m_host->idle(); }));
@@ -160,6 +142,10 @@ private slots:
         QCOMPARE(seen, QStringList({"menu 0 page 00", "menu 1 page 00", "menu 1 page 01", "menu 1 page 00", "menu 0 page 00"}));
         QCOMPARE(closed.count(), 1);
         QCOMPARE(ok.count(), 1);
+        // The menu offers the pages by title, in the host's language too.
+        QCOMPARE(m_host->menu()->titles(), QStringList({"Settings | Time Zone", "Settings | Time Zone"}));
+        m_host->switchLanguage(Core::LangGerman);
+        QCOMPARE(m_host->menu()->titles(), QStringList({"Einst | Zeitzone", "Einst | Zeitzone"}));
     }
 
     // The phone's keys pass, the soft and hot keys sit on letters and digits without text;
@@ -202,33 +188,6 @@ private slots:
                               "IdleScreen::receiveMsg command: \"changedLanguage()\"",
                               "IdleScreen::receiveMsg command: \"changedStatus()\""}));
         QVERIFY(recorder.keys.isEmpty());
-    }
-
-    void scriptWords_data()
-    {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<int>("steps");      // -1: refused
-        QTest::addColumn<QString>("error");
-        QTest::newRow("keys") << "ok down, up;back" << 8 << "";
-        QTest::newRow("repeat, soft and hot keys") << "down*3 soft1 SOFT4 f1 f10" << 14 << "";
-        QTest::newRow("hold, press, release") << "hold ok 1200 press soft2 release soft2" << 4 << "";
-        QTest::newRow("comments, host actions") << "ok # down\nlang lang 3 clock24 ime ime 4 closepopups shot a.png quit" << 10 << "";
-        QTest::newRow("empty") << "  \n # nothing\n" << 0 << "";
-        QTest::newRow("unknown") << "ok frobnicate" << -1 << "unknown word \"frobnicate\" (word 2)";
-        QTest::newRow("hot key beyond F10") << "f11" << -1 << "unknown word \"f11\" (word 1)";
-        QTest::newRow("wait without time") << "wait soon" << -1 << "\"wait\" needs a time in milliseconds (word 1)";
-        QTest::newRow("shot without file") << "shot" << -1 << "\"shot\" needs a file name (word 1)";
-    }
-
-    void scriptWords()
-    {
-        QFETCH(QString, script);
-        QFETCH(int, steps);
-        QFETCH(QString, error);
-        KeyScript keys(m_host);
-        QCOMPARE(keys.parse(script), steps >= 0);
-        QCOMPARE(keys.stepCount(), qMax(steps, 0));
-        QCOMPARE(keys.errorString(), error);
     }
 };
 

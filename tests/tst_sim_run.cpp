@@ -67,6 +67,7 @@ private slots:
         QTest::newRow("missing page") << QStringList({"--plugin", "/nonexistent/page.so"}) << 1
                                       << "cannot load the page: no plug-in at /nonexistent/page.so";
         QTest::newRow("bad script") << QStringList({"--keys", "ok wait"}) << 2 << "\"wait\" needs a time in milliseconds (word 2)";
+        QTest::newRow("unknown script word") << QStringList({"--keys", "ok f11"}) << 2 << "unknown word \"f11\" (word 2)";
         QTest::newRow("unknown font") << QStringList({"--font", "No Such Face"}) << 2 << "no font family \"No Such Face\"";
         QTest::newRow("bad clock") << QStringList({"--clock", "teatime"}) << 2 << "--clock: \"teatime\" is not \"YYYY-MM-DD HH:MM\"";
     }

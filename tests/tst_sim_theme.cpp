@@ -1,5 +1,5 @@
 // The host's pictures: every path the toolkit names resolves from the built resource file at
-// the size the painter declares, and the slices and corners fit together.
+// the size the painter declares, and the slices of a picture fit together.
 #include "TestHost.h"
 #include "ThemePainter.h"
 
@@ -55,29 +55,6 @@ private slots:
             QCOMPARE(l.pixel(l.width() - 1, y), m.pixel(0, y));
             QCOMPARE(r.pixel(0, y), m.pixel(m.width() - 1, y));
         }
-    }
-
-    void cornersAndCaps()
-    {
-        // The focus box: corners of one size (the list's edge arithmetic assumes it), the outer
-        // pixel rounded off, the inner one open unless pressed, the lower ones in the shadow.
-        const QImage lt = load(":ui/images/widget/focus_02_lefttop.png");
-        const int w = lt.width();
-        const int h = lt.height();
-        QVERIFY(qAlpha(lt.pixel(0, 0)) < 255 && qAlpha(lt.pixel(w - 1, h - 1)) < 128);
-        QCOMPARE(lt.pixel(w - 1, 0), qRgb(0, 0, 0));
-        QCOMPARE(load(":ui/images/widget/focus_02_lefttop_sel.png").pixel(w - 1, h - 1), qRgb(0, 0, 0));
-        QCOMPARE(load(":ui/images/widget/focus_02_lefbottom.png").pixel(w - 1, h - 1), qRgb(187, 187, 187));
-        for (const char* corner : {"lefbottom", "righttop", "rightbottom"})
-            QCOMPARE(load(QString(":ui/images/widget/focus_02_%1.png").arg(corner)).size(), lt.size());
-        // The title's caps: black, 20 high, rounded outside; the right one at most 2 wide, as
-        // the title leaves 3 pixels before it.
-        const QImage left = load(":ui/images/title/num_bg_left.png");
-        const QImage right = load(":ui/images/title/num_bg_right.png");
-        QVERIFY(right.width() <= 2 && left.height() == 20 && right.height() == 20);
-        QCOMPARE(left.pixel(left.width() - 1, 10), qRgb(0, 0, 0));
-        QCOMPARE(right.pixel(0, 10), qRgb(0, 0, 0));
-        QVERIFY(qAlpha(left.pixel(0, 0)) < 255 && qAlpha(right.pixel(right.width() - 1, 19)) < 255);
     }
 };
 
