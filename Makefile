@@ -1,8 +1,8 @@
 # Thin wrapper over CMake. "make run" starts the phone simulator, "make test" builds and runs
-# the tests, "make bench" the benchmarks, "make pictures" renders the documentation's
-# pictures, "make fuzz" runs the fuzz targets for FUZZ_SECONDS each, "make install PREFIX=DIR"
-# installs the SDK (the toolkit, the host library, the simulator, find_package and pkg-config
-# files) into DIR. Each installs the Debian packages it lacks first.
+# the tests, "make bench" and "make bench-ir" the benchmarks, "make pictures" renders the
+# documentation's pictures, "make fuzz" runs the fuzz targets for FUZZ_SECONDS each,
+# "make install PREFIX=DIR" installs the SDK (the toolkit, the host library, the simulator,
+# find_package and pkg-config files) into DIR. Each installs the Debian packages it lacks first.
 # "make armhf" cross-builds for the phone's 32-bit ARM, "make test-armhf" runs the suites
 # under qemu-arm-static, each fenced into its own PID namespace (tools/armhf-run).
 BUILD ?= build
@@ -14,7 +14,7 @@ PREFIX ?= /opt/phonewidgets
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test references bench pictures fuzz install clean armhf test-armhf
+.PHONY: all deps configure build run test references bench bench-ir bench-detail render-check pictures fuzz install clean armhf test-armhf
 
 all: build
 
@@ -47,19 +47,49 @@ test: build
 references: build
 	cd $(BUILD) && PHONE_UPDATE_REFERENCES=1 ctest -j $(JOBS) -E 'sim|guard|fence'
 
-# A table of the results; the toolkit's debug lines stay off.
-bench: configure
-	@echo "build: the benchmarks (log: $(BUILD)/bench-build.log)"
-	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks >$(BUILD)/bench-build.log 2>&1 \
+# Ours against stock Qt, side by side: wall time (bench), or instructions counted by callgrind
+# only around each operation (bench-ir); ARGS="popup page" picks groups.
+BENCH_BUILD = @echo "build: the benchmarks (log: $(BUILD)/bench-build.log)"; \
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks >$(BUILD)/bench-build.log 2>&1 \
 	  || { tail -n 30 $(BUILD)/bench-build.log; echo "build failed: see $(BUILD)/bench-build.log"; exit 1; }
+
+bench: configure
+	$(BENCH_BUILD)
+	@$(BUILD)/bin/bench_compare $(ARGS)
+
+bench-ir: configure
+	$(BENCH_BUILD)
+	@rm -rf $(BUILD)/ir && mkdir -p $(BUILD)/ir
+	@BENCH_IR_OUT=$(CURDIR)/$(BUILD)/ir/cg.out valgrind --tool=callgrind -q --collect-atstart=no \
+		--callgrind-out-file=$(CURDIR)/$(BUILD)/ir/cg.out $(BUILD)/bin/bench_compare $(ARGS)
+
+# The other QBENCHMARK programs, as a table; the toolkit's debug lines stay off.
+bench-detail: configure
+	$(BENCH_BUILD)
 	@printf '%-10s %-34s %-36s %14s  %s\n' benchmark function case value unit
-	@for b in $(BUILD)/bin/bench_*; do \
+	@for b in $(BUILD)/bin/bench_*; do case $$b in *compare|*hello) continue;; esac; \
 	  out=$$(QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 QT_LOGGING_RULES='*.debug=false' $$b -csv 2>/dev/null) \
 	    || { echo "$$b failed:"; QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 QT_LOGGING_RULES='*.debug=false' $$b | grep -A3 FAIL; exit 1; }; \
 	  printf '%s\n' "$$out" | sed -nE 's/^"([^"]*)","([^"]*)","([^"]*)",([^,]*),.*/\1\t\2\t\4\t\3/p' \
 	    | sed -e 's/WalltimeMilliseconds/ms/' \
 	    | awk -F'\t' -v b="$${b##*/bench_}" '{ printf "%-10s %-34s %-36s %14.4g  %s\n", b, $$1, $$2, $$3, $$4 }'; \
 	done
+
+# Every page, popup, row and status-bar state rendered and compared byte for byte with the
+# renders kept by the first run (delete $(BUILD)/render/base to take new ones). The status
+# bar's clock is masked.
+render-check: configure
+	cmake --build $(BUILD) -j $(JOBS) --target render_dump phonegallery phonetheme_rcc
+	@rm -rf $(BUILD)/render/now
+	@$(BUILD)/bin/render_dump $(BUILD)/render/now
+	@QT_QPA_PLATFORM=offscreen QT_FONT_DPI=72 $(BUILD)/bin/phonegallery $(BUILD)/theme/phonetheme.rcc \
+		$(BUILD)/render/now/gallery > /dev/null 2>&1
+	@# The gallery's two line-edit pictures hold a live editor whose cursor blinks.
+	@if [ -d $(BUILD)/render/base ]; then diff -r -x lineedit.png -x checklineedit.png \
+		$(BUILD)/render/base $(BUILD)/render/now \
+		&& echo "render-check: $$(find $(BUILD)/render/now -name '*.png' | wc -l) pictures identical"; \
+	else cp -r $(BUILD)/render/now $(BUILD)/render/base \
+		&& echo "render-check: base of $$(find $(BUILD)/render/base -name '*.png' | wc -l) pictures stored"; fi
 
 pictures: configure
 	cmake --build $(BUILD) -j $(JOBS) --target pictures

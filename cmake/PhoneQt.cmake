@@ -1,6 +1,8 @@
 # The one place that picks the Qt version. The libraries, the plug-in and the tests link the
-# versionless targets Qt::Core, Qt::Gui, Qt::Widgets and Qt::Test and build their resources and
-# translations with phone_add_resources / phone_add_translations, whichever Qt is in use:
+# versionless targets Qt::Core, Qt::Gui, Qt::Widgets and Qt::Test; lrelease and rcc of the Qt in
+# use (PHONE_LRELEASE_EXECUTABLE, PHONE_RCC_EXECUTABLE with PHONE_RCC_FORMAT_OPTION) build the
+# pictures and, through phonewidgets_add_translations (PhoneWidgetsMacros.cmake, also the
+# SDK's), the page's translations:
 #   Qt 5.15 (default): find_package(Qt5), which provides the versionless targets itself.
 #   Qt 4.8 (the phone's SDK): -DPHONE_QT=4 -DQT_QMAKE_EXECUTABLE=<SDK>/bin/qmake; CMake's
 #   FindQt4 finds it and the targets below wrap its Qt4::QtCore, Qt4::QtGui and Qt4::QtTest.
@@ -66,33 +68,6 @@ endif()
 if(NOT PHONE_LRELEASE_EXECUTABLE)
   message(FATAL_ERROR "lrelease not found (Qt 5: qttools5-dev-tools; Qt 4: the SDK's bin/)")
 endif()
-
-# Compiles .ts files into .qm files in the current binary directory; OUT gets the .qm paths.
-function(phone_add_translations out)
-  set(qm_files)
-  foreach(ts ${ARGN})
-    get_filename_component(name ${ts} NAME_WE)
-    set(qm ${CMAKE_CURRENT_BINARY_DIR}/${name}.qm)
-    add_custom_command(OUTPUT ${qm}
-      COMMAND ${PHONE_LRELEASE_EXECUTABLE} -silent ${ts} -qm ${qm}
-      DEPENDS ${ts} VERBATIM)
-    list(APPEND qm_files ${qm})
-  endforeach()
-  set(${out} ${qm_files} PARENT_SCOPE)
-endfunction()
-
-# Compiles one .qrc into C++ (uncompressed, resource format 1, which both Qt versions read);
-# OUT gets the generated source. The files the .qrc lists are its dependencies.
-function(phone_add_resources out qrc)
-  get_filename_component(name ${qrc} NAME_WE)
-  set(cpp ${CMAKE_CURRENT_BINARY_DIR}/qrc_${name}.cpp)
-  add_custom_command(OUTPUT ${cpp}
-    COMMAND ${PHONE_RCC_EXECUTABLE} -name ${name} -no-compress ${PHONE_RCC_FORMAT_OPTION}
-            ${qrc} -o ${cpp}
-    DEPENDS ${qrc} ${ARGN} VERBATIM)
-  set_source_files_properties(${qrc} PROPERTIES SKIP_AUTORCC ON)
-  set(${out} ${cpp} PARENT_SCOPE)
-endfunction()
 
 # The phone's libraries, plug-in and tests are C++11 (the phone's compiler); only the Qt 5
 # programs on top may use more.

@@ -16,6 +16,7 @@
 #include "TestWait.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -169,6 +170,18 @@ private slots:
         QCOMPARE(recorder.keys.join(" "), QString("+1100000 -1100000 +1100001 -1100001 +1100002 -1100002 +1100003 -1100003 "
                                                   "+1000030 -1000030 +1000039 -1000039 +1000034 -1000034 +1000013 -1000013 "
                                                   "+1000020 +1100000 -1100000 -1000020 +1000023 +5az -5az -1000023 +1000015"));
+        recorder.keys.clear();
+        // Typed into a text field, the host's keys are characters; a key without text (a click
+        // on the face) still acts.
+        m_host->setScreenshotDir(m_dir->path());
+        QLineEdit name;
+        name.installEventFilter(&recorder);
+        QTest::keyClicks(&name, "zl1s");
+        QCOMPARE(name.text(), QString("zl1s"));
+        QVERIFY(QDir(m_dir->path()).entryList({"*.png"}).isEmpty());
+        QKeyEvent faceKey(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier);
+        QApplication::sendEvent(&name, &faceKey);
+        QCOMPARE(recorder.keys.last(), QString("+1100000"));
         recorder.keys.clear();
 
         QTest::keyClick(m_host->idle(), Qt::Key_L);

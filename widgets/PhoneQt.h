@@ -3,6 +3,7 @@
 
 #include <QDataStream>
 #include <QFontMetrics>
+#include <QMap>
 #include <QString>
 
 // The toolkit's Qt version branches.
@@ -28,6 +29,23 @@ inline const char* phoneSettingsDateTime(QDataStream& stream)
 #else
     stream.setVersion(QDataStream::Qt_4_0);
     return "@Variant(";
+#endif
+}
+
+// QMap::insertMulti(key, value): the new entry goes before the earlier ones of its key.
+// Qt 5.1 on take a hint where it goes (the entry last added under the same key, or end()
+// for a key above all others) and skip the search when it holds; a wrong hint only costs
+// the search.
+template <typename Key, typename T>
+inline typename QMap<Key, T>::iterator phoneInsertMulti(QMap<Key, T>& map,
+                                                       typename QMap<Key, T>::iterator hint,
+                                                       const Key& key, const T& value)
+{
+#if QT_VERSION >= 0x050100
+    return map.insertMulti(hint, key, value);
+#else
+    Q_UNUSED(hint);
+    return map.insertMulti(key, value);
 #endif
 }
 

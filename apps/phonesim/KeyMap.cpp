@@ -84,5 +84,6 @@ QString KeyMap::helpText()
     QTextStream out(&text);
     for (const QPair<QString, QString>& line : legend())
         out << "  " << line.first.leftJustified(9) << line.second << "\n";
+    out << "  In a text field the letters, digits and + - type; the face's keys still act.\n";
     return text;
 }

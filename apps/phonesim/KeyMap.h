@@ -11,7 +11,7 @@ class QKeyEvent;
 // phone's own keys and pass unchanged, and so do F1..F10, the lists' hot keys; the digits
 // 1..9, 0 send them too (TigerVNC keeps F8 for its menu). The four soft keys sit on Z X C V,
 // left to right like the keys under the phone's screen, and the host's own actions on
-// further keys.
+// further keys. In a text field these characters type (PhoneHost lets them through).
 class KeyMap
 {
 public:

@@ -3,12 +3,14 @@
 #include "PhoneHost.h"
 
 #include <QRegExp>
+#include <QTextStream>
 #include <QTimer>
 
 namespace {
 
-// Long enough for a key's own handling, short enough to keep scripted runs quick.
-const int kReleaseAfterMs = 30;
+// A screen that never settles (a page that never takes the keyboard) still lets the script go
+// on, with a line saying so.
+const int kSettleLimitMs = 30000;
 
 bool isNumber(const QString& word)
 {
@@ -20,7 +22,7 @@ bool isNumber(const QString& word)
 } // namespace
 
 KeyScript::KeyScript(PhoneHost* host, QObject* parent)
-    : QObject(parent), m_host(host), m_pendingWait(0), m_keyDelay(80), m_running(false)
+    : QObject(parent), m_host(host), m_pendingWait(0), m_keyDelay(0), m_running(false), m_marked(false)
 {
 }
 
@@ -84,10 +86,10 @@ bool KeyScript::parse(const QString& text)
         if (const int key = keyOf(name)) {
             for (int n = 0; n < times; ++n) {
                 add(Press, key, QString(), m_keyDelay);
-                add(Release, key, QString(), kReleaseAfterMs);
+                add(Release, key, QString(), 0);
             }
         } else if ((word == "press" || word == "release") && keyOf(arg)) {
-            add(word == "press" ? Press : Release, keyOf(arg), QString(), word == "press" ? m_keyDelay : kReleaseAfterMs);
+            add(word == "press" ? Press : Release, keyOf(arg), QString(), word == "press" ? m_keyDelay : 0);
             ++i;
         } else if (word == "hold" && keyOf(arg) && i + 2 < words.size() && isNumber(words.at(i + 2))) {
             add(Press, keyOf(arg), QString(), m_keyDelay);
@@ -160,23 +162,49 @@ QStringList KeyScript::screenshots() const
     return m_screenshots;
 }
 
-void KeyScript::start(int initialDelayMs)
+void KeyScript::start()
 {
     m_running = true;
-    const int first = m_steps.isEmpty() ? 0 : m_steps.first().delay;
-    QTimer::singleShot(initialDelayMs + first, this, SLOT(next()));
+    m_marked = false;
+    m_settling.invalidate();
+    QTimer::singleShot(m_steps.isEmpty() ? 0 : m_steps.first().delay, this, SLOT(next()));
 }
 
 void KeyScript::next()
 {
+    // First a mark behind the last step's follow-up work: once this one-millisecond timer has
+    // fired, its posted events and the timers it started for right after (the lists' editor
+    // placement) have run too.
+    if (!m_marked) {
+        m_marked = true;
+        QTimer::singleShot(1, this, SLOT(next()));
+        return;
+    }
+    if (!m_host->isSettled()) {
+        if (!m_settling.isValid())
+            m_settling.start();
+        if (m_settling.elapsed() < kSettleLimitMs) {
+            QTimer::singleShot(1, this, SLOT(next()));
+            return;
+        }
+        QTextStream(stderr) << "phonesim: script: the screen did not settle in " << kSettleLimitMs / 1000
+                            << " s (no window on top holds the keyboard); going on\n";
+    }
+    m_settling.invalidate();
+    m_marked = false;
     if (m_steps.isEmpty()) {
         m_running = false;
         emit finished();
         return;
     }
     const Step step = m_steps.takeFirst();
-    // Schedule before acting: a key may open a modal loop that returns much later.
+    // Scheduled before playing: a key may open a modal loop that returns much later.
     QTimer::singleShot(m_steps.isEmpty() ? 0 : m_steps.first().delay, this, SLOT(next()));
+    play(step);
+}
+
+void KeyScript::play(const Step& step)
+{
     switch (step.kind) {
     case Press: m_host->sendPhoneKey(step.value, true); break;
     case Release: m_host->sendPhoneKey(step.value, false); break;

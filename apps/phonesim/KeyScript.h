@@ -1,6 +1,7 @@
 #ifndef KEYSCRIPT_H
 #define KEYSCRIPT_H
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -8,12 +9,14 @@
 
 class PhoneHost;
 
-// A scripted session: phone keys, waits, host actions and screenshots, played from timers so
-// that it goes on inside the pages' and popups' modal loops. Words, separated by blanks,
-// commas or new lines ("#" starts a comment):
+// A scripted session: phone keys, host actions and screenshots, played from the event loop so
+// that it goes on inside the pages' and popups' modal loops. Each step waits until the screen
+// has settled (PhoneHost::isSettled()), never for a time: a key after the one that opens a
+// popup goes to the popup however slowly it comes up. Words, separated by blanks, commas or
+// new lines ("#" starts a comment):
 //   up down left right ok back soft1..soft4 f1..f10   press and release (KEY*N repeats)
-//   press KEY, release KEY, hold KEY MS                 a key held down
-//   wait MS                                             pause
+//   press KEY, release KEY, hold KEY MS                 a key held down for MS
+//   wait MS                                             a real pause (to watch a run)
 //   shot FILE                                           PNG of the whole screen
 //   face FILE                                           the same in the phone face (zoom 2)
 //   lang [N], clock24, ime [N], closepopups             the host's actions
@@ -29,9 +32,11 @@ public:
     bool parse(const QString& text);
     QString errorString() const;
     int stepCount() const;
-    // Pause before each key and screenshot (default 80 ms).
+    // A real pause before each key, action and screenshot, to watch a run (default 0); set it
+    // before parse().
     void setKeyDelay(int ms);
-    void start(int initialDelayMs = 0);
+    // Plays the steps from the event loop, the first once the idle screen has the keyboard.
+    void start();
     bool isRunning() const;
     QStringList screenshots() const;
     // Phone key of a script word, 0 when it names none.
@@ -53,12 +58,15 @@ private:
         int delay;
     };
     void add(Kind kind, int value, const QString& text, int delay);
+    void play(const Step& step);
 
     PhoneHost* m_host;
     QList<Step> m_steps;
     int m_pendingWait;
     int m_keyDelay;
     bool m_running;
+    bool m_marked;
+    QElapsedTimer m_settling;
     QString m_error;
     QStringList m_screenshots;
 };

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
@@ -48,6 +49,16 @@ bool isUnrepeatedPhoneKey(int key)
     }
 }
 
+// A character typed into a text field (a line-edit row's editor) is the field's, not a host
+// key. The face's keys carry no text and keep their meaning there too.
+bool typesIntoTextField(QObject* receiver, const QKeyEvent* event)
+{
+    const QLineEdit* edit = qobject_cast<QLineEdit*>(receiver);
+    const QString text = event->text();
+    return edit && !edit->isReadOnly() && !text.isEmpty() && text.at(0).isPrint()
+           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
 } // namespace
 
 PhoneHost::PhoneHost(const QString& configDir, QObject* parent)
@@ -60,6 +71,7 @@ PhoneHost::PhoneHost(const QString& configDir, QObject* parent)
       m_menu(0),
       m_capturingTitle(-1),
       m_pageOpen(false),
+      m_openPending(false),
       m_openIndex(-1),
       m_reportTiming(false),
       m_waitingForPageFrame(false),
@@ -236,6 +248,22 @@ bool PhoneHost::isPageOpen() const
     return m_pageOpen;
 }
 
+bool PhoneHost::isSettled() const
+{
+    if (m_openPending || !m_keys.isEmpty())
+        return false;
+    QWidget* top = QApplication::activeModalWidget();
+    const QList<QWidget*> stack = m_screen->stack();
+    for (int i = stack.size() - 1; i >= 0 && !top; --i)
+        if (!(stack.at(i)->windowFlags() & Qt::WindowDoesNotAcceptFocus))
+            top = stack.at(i);
+    if (!top)
+        return true;
+    QWidget* focus = QApplication::focusWidget();
+    return top->isVisible() && QApplication::activeWindow() == top
+           && (focus ? focus->window() == top : !top->focusWidget());
+}
+
 void PhoneHost::setScreenshotDir(const QString& dir)
 {
     m_screenshotDir = dir;
@@ -266,6 +294,7 @@ qint64 PhoneHost::lastOpenTime() const
 
 void PhoneHost::openPage(int index)
 {
+    m_openPending = false;
     BaseAppInterface* app = page(index);
     if (!app || m_pageOpen)
         return;
@@ -305,6 +334,7 @@ void PhoneHost::openChosenPage(int index)
     // Timed from the key, opened once the key's release has been handled.
     m_openClock.start();
     m_clockFromOk = true;
+    m_openPending = true;
     QMetaObject::invokeMethod(this, "openPage", Qt::QueuedConnection, Q_ARG(int, index));
 }
 
@@ -455,6 +485,8 @@ bool PhoneHost::eventFilter(QObject* watched, QEvent* event)
 
 bool PhoneHost::translateKey(QObject* receiver, QKeyEvent* event)
 {
+    if (typesIntoTextField(receiver, event))
+        return false;
     const KeyMap::Binding* binding = KeyMap::find(event);
     if (!binding) {
         if (event->isAutoRepeat() && isUnrepeatedPhoneKey(event->key())) {

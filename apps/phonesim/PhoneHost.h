@@ -51,6 +51,10 @@ public:
     BaseAppInterface* page(int index = 0) const;
     QWidget* pageWidget(int index = 0) const;
     bool isPageOpen() const;
+    // True when the phone waits for its next key: no page is about to open, no key from a
+    // viewer is queued, and the window on top (a popup or page run modally, else the menu or
+    // the idle screen) is the active window and holds the focus, if it has a focus widget.
+    bool isSettled() const;
 
     // Where screenshots with a relative name go (created when needed).
     void setScreenshotDir(const QString& dir);
@@ -129,6 +133,7 @@ private:
     QString m_error;
     QString m_screenshotDir;
     bool m_pageOpen;
+    bool m_openPending;
     int m_openIndex;
     bool m_reportTiming;
     bool m_waitingForPageFrame;

@@ -9,7 +9,7 @@ SimOptions::SimOptions()
       zoom(2),
       fresh(false),
       stay(false),
-      keyDelay(80),
+      keyDelay(0),
       timing(false),
       verbose(false),
       language(-1),
@@ -33,12 +33,12 @@ QString SimOptions::helpText()
         "  --listen ADDRESS    listen on another IPv4 address than 127.0.0.1; needs a password\n"
         "  --password-file F   require VNC authentication with the first line of F\n"
         "Pages and data:\n"
-        "  --plugin PATH       the time-zone page (default: the build tree's, or ../plugins)\n"
+        "  --plugin PATH       the time-zone page (default: ../plugins next to phonesim)\n"
         "  --page PATH         another page plug-in, or a directory of them (repeatable);\n"
         "                      with several pages OK on the idle screen shows their menu\n"
         "  --config-dir DIR    phone files (default $PHONESIM_CONFIG_DIR or ~/.config/phonesim)\n"
         "  --fresh             start from the shipped phone files again\n"
-        "  --theme PATH        the pictures' resource file (default: the build tree's)\n"
+        "  --theme PATH        the pictures' resource file (default: ../theme next to phonesim)\n"
         "  --language N        0 Korean, 1 English, 2 German, 3 Spanish, 4 Italian,\n"
         "                      5 Russian, 6 Turkish (default: as last chosen)\n"
         "  --font FAMILY       the screen's font (default: Liberation Sans Narrow, else\n"
@@ -48,7 +48,8 @@ QString SimOptions::helpText()
         "  --script FILE       play a key script (\"-\" reads standard input)\n"
         "  --keys WORDS        play the words given, e.g. \"ok down ok shot page.png\"\n"
         "  --shot-dir DIR      where screenshots go (default ~/Pictures/phonesim)\n"
-        "  --key-delay MS      pause before each scripted key (default 80)\n"
+        "  --key-delay MS      a pause before each scripted key, to watch a run (default 0;\n"
+        "                      each step waits until the screen has settled anyway)\n"
         "  --stay              keep running when the script ends (headless runs quit)\n"
         "Other:\n"
         "  --timing            print start-up and page-opening times\n"
@@ -57,7 +58,8 @@ QString SimOptions::helpText()
         "\n"
         "Script words: up down left right ok back soft1..soft4 f1..f10 (KEY*N repeats),\n"
         "press KEY, release KEY, hold KEY MS, wait MS, shot FILE, face FILE, lang [N],\n"
-        "clock24, ime [N], closepopups, quit; \"#\" starts a comment.\n");
+        "clock24, ime [N], closepopups, quit; \"#\" starts a comment. Every step waits\n"
+        "until the screen has settled; wait MS is a real pause, to watch a run.\n");
 }
 
 bool SimOptions::parse(const QStringList& arguments)

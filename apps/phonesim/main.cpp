@@ -27,13 +27,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#ifndef PHONESIM_PLUGIN
-#define PHONESIM_PLUGIN ""
-#endif
-#ifndef PHONESIM_THEME
-#define PHONESIM_THEME ""
-#endif
-
 namespace {
 
 QTextStream& out()
@@ -64,8 +57,10 @@ struct ThemeRegistration {
 // The toolkit writes a debug line for many keys; they are for --verbose only.
 void quietDebug(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    // Also Qt's note on a missing runtime directory (root, containers): it changes nothing.
-    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths: XDG_RUNTIME_DIR"))
+    // Also Qt's notes on a missing runtime directory (root, containers) and on raising a
+    // window off screen (the menu of pages): they change nothing.
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths: XDG_RUNTIME_DIR")
+        || message == "This plugin does not support raise()")
         return;
     QTextStream(stderr) << message << "\n";
 }
@@ -205,10 +200,11 @@ int main(int argc, char** argv)
     if (!setUpFont(app, options.font))
         return 2;
 
+    // The page and the pictures lie next to the program, in a build tree as in an installed
+    // SDK (bin/, plugins/, theme/ side by side): an SDK never reads the tree it was built in.
     const QString exeDir = ownDir(argv[0]);
     const QString theme = firstExisting(options.themePath,
-                                        QStringList() << QString::fromUtf8(PHONESIM_THEME)
-                                                      << exeDir + "/../theme/phonetheme.rcc"
+                                        QStringList() << exeDir + "/../theme/phonetheme.rcc"
                                                       << exeDir + "/phonetheme.rcc");
     const ThemeRegistration pictures(theme);
     if (!pictures.registered)
@@ -235,8 +231,7 @@ int main(int argc, char** argv)
         PhoneHost host(configDir);
         const QString plugin = firstExisting(options.pluginPath,
                                              QStringList() << exeDir + "/../plugins/libsettings_datetime.so"
-                                                           << exeDir + "/libsettings_datetime.so"
-                                                           << QString::fromUtf8(PHONESIM_PLUGIN));
+                                                           << exeDir + "/libsettings_datetime.so");
         for (const QString& file : QStringList(plugin) + pageFiles(options.pagePaths)) {
             if (!host.loadPage(file)) {
                 err() << "phonesim: cannot load the page: "
@@ -315,8 +310,8 @@ int main(int argc, char** argv)
             QObject::connect(&script, &KeyScript::quitRequested, [] { QCoreApplication::exit(0); });
             if (!options.stay && !served)
                 QObject::connect(&script, &KeyScript::finished, [] { QCoreApplication::exit(0); });
-            // Played once the idle screen is up and has the keyboard.
-            script.start(150);
+            // Each step once the screen has settled, the first once the idle screen has the keyboard.
+            script.start();
         } else if (!served) {
             out() << "phonesim: headless with no script: the phone runs unseen until Ctrl+C "
                      "(--keys or --script play keys, --vnc shows it)\n" << flush;

@@ -26,6 +26,34 @@ QPixmap titlePicture(const char* name)
     return QPixmap(QString::fromLatin1(kTitlePictures) + QString::fromLatin1(name));
 }
 
+// The pictures the labels start with. They are decoded when a label is first shown: most
+// icons stay hidden for the whole life of the bar.
+struct InitialPicture
+{
+    QLabel* Ui_Status::*label;
+    const char* name;
+};
+
+const InitialPicture kInitialPictures[] = {
+    { &Ui_Status::statusCallHold, "status_hold.png" },
+    { &Ui_Status::statusUpgrade, "status_updatecom.png" },
+    { &Ui_Status::statusForward, "status_callforward.png" },
+    { &Ui_Status::statusDND, "status_dnd.png" },
+    { &Ui_Status::statusAutoAnswer, "status_autoanswer.png" },
+    { &Ui_Status::statusLock, "status_lock.png" },
+    { &Ui_Status::statusCallLock, "status_call_lock.png" },
+    { &Ui_Status::statusConnectHVR, "status_pcconnected.png" },
+    { &Ui_Status::statusConnectAOM, "status_aomlink.png" },
+    { &Ui_Status::statusConnectMobile, "status_phonemode.png" },
+    { &Ui_Status::statusBTHSetPairing, "status_bluetooth.png" },
+    { &Ui_Status::statusAGMode, "status_bluetooth_acc.png" },
+    { &Ui_Status::statusBlutoothHeadset, "status_headset_bt.png" },
+    { &Ui_Status::statusHeadset, "status_headset.png" },
+    { &Ui_Status::statusWifi, "status_wifi_0.png" },
+    { &Ui_Status::specialCharLabel, "status_type_mark.png" },
+    { &Ui_Status::charLabel, "status_type_korean.png" },
+};
+
 // Connections by name carry the enums unqualified, as the signatures spell them; queued
 // connections and signal spies need the types known under those names too.
 void registerStatusTypes()
@@ -177,6 +205,19 @@ void Status::setTime24Hour(bool on)
     m_ui->timeLabel->update();
 }
 
+void Status::showIcon(QLabel* icon, bool on)
+{
+    if (on && !icon->pixmap()) {
+        for (const InitialPicture& initial : kInitialPictures) {
+            if (m_ui->*initial.label == icon) {
+                icon->setPixmap(titlePicture(initial.name));
+                break;
+            }
+        }
+    }
+    icon->setVisible(on);
+}
+
 void Status::setBoolIcon(bool& field, bool on, QLabel* icon, bool honoursCallMode)
 {
     const bool old = field;
@@ -184,7 +225,7 @@ void Status::setBoolIcon(bool& field, bool on, QLabel* icon, bool honoursCallMod
     // The value is kept for later; the call screen decides what the icon row shows.
     if (honoursCallMode && m_statusIconIsCall)
         return;
-    icon->setVisible(on);
+    showIcon(icon, on);
     if (old != on)
         emit statusInfoChanged();
 }
@@ -376,7 +417,7 @@ void Status::setIMEStatus(IMEStatus status)
         return;
     }
 
-    m_ui->specialCharLabel->show();
+    showIcon(m_ui->specialCharLabel, true);
     // Without a host there is no Korean input, so 1 reads as small letters.
     const int language = theCore ? theCore->language() : -1;
     if (value == 1 && language == 0) {
@@ -389,7 +430,7 @@ void Status::setIMEStatus(IMEStatus status)
     } else if (value == 4) {
         m_ui->charLabel->setPixmap(titlePicture("status_type_num.png"));
     }
-    m_ui->charLabel->show();
+    showIcon(m_ui->charLabel, true);
     m_ui->timeLabel->hide();
     update();
     emit changeIMEStatus(static_cast<IMEStatus>(value));
@@ -435,15 +476,24 @@ void Status::setUnderlineColor(const QColor& upper, const QColor& lower)
     update();
 }
 
+void Status::underline(QPainter* painter, int y, const QColor& color)
+{
+    // An opaque one-pixel line is a one-pixel-high fill, without the line rasteriser.
+    if (color.alpha() == 255 && width() >= 11) {
+        painter->fillRect(QRect(5, y, width() - 10, 1), color);
+        return;
+    }
+    painter->setPen(color);
+    painter->drawLine(5, y, width() - 6, y);
+}
+
 void Status::paintEvent(QPaintEvent* e)
 {
     {
         QPainter painter(this);
         painter.fillRect(QRect(0, 0, width(), height()), m_bgColor);
-        painter.setPen(m_underlineUpper);
-        painter.drawLine(5, height() - 2, width() - 6, height() - 2);
-        painter.setPen(m_underlineLower);
-        painter.drawLine(5, height() - 1, width() - 6, height() - 1);
+        underline(&painter, height() - 2, m_underlineUpper);
+        underline(&painter, height() - 1, m_underlineLower);
     }
     QLabel::paintEvent(e);
 }

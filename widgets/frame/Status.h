@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 
+class QPainter;
 class Ui_Status;
 
 // Input-method state, shared with the host's input-method engine (which signals it as int).
@@ -110,7 +111,10 @@ protected:
 
 private:
     void setBoolIcon(bool& field, bool on, QLabel* icon, bool honoursCallMode);
+    // Shows or hides an icon, giving it its initial picture the first time it shows.
+    void showIcon(QLabel* icon, bool on);
     static void showEnumIcon(QLabel* icon, int value, const char* const* pictures);
+    void underline(QPainter* painter, int y, const QColor& color);
 
     Ui_Status* m_ui;
     bool m_disabledUpdateTitle;

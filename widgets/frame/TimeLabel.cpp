@@ -1,5 +1,7 @@
 #include "TimeLabel.h"
 
+#include "ListViewItem.h"
+
 #include "Core.h"
 
 #include <QPainter>
@@ -49,6 +51,7 @@ void TimeLabel::paintEvent(QPaintEvent*)
     painter.setPen(design1 ? QColor(34, 34, 34) : QColor(85, 85, 85));
 
     m_text = now.toString(m_time24Hour ? QString::fromLatin1("hh:mm") : QString::fromLatin1("hh:mm AP"));
-    painter.drawText(QRect(0, 0, width(), height()), Qt::AlignRight | Qt::AlignVCenter, m_text);
+    // The clock repaints every second with the same few texts: through the label cache.
+    ListViewItem::drawLabel(&painter, QRect(0, 0, width(), height()), Qt::AlignRight | Qt::AlignVCenter, m_text);
     painter.restore();
 }

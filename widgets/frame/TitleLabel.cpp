@@ -1,6 +1,8 @@
 #include "TitleLabel.h"
 
+#include "ListViewItem.h"
 #include "PhoneQt.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
@@ -30,7 +32,11 @@ QPixmap titlePicture(const char* path)
 
 TitleLabel::TitleLabel(QWidget* parent)
     : QLabel(parent),
-      m_titleColor(255, 255, 255)
+      m_titleColor(255, 255, 255),
+      m_measuredWidth(-1),
+      m_measuredCap(-1),
+      m_textWidth(0),
+      m_firstLevelWidth(0)
 {
 }
 
@@ -71,32 +77,41 @@ void TitleLabel::paintEvent(QPaintEvent*)
         return;
     }
 
-    const QFontMetrics metrics(painter.font());
-    painter.setPen(m_titleColor);
-    int textWidth = phoneTextWidth(metrics, shown);
-    const bool twoLevels = m_levels.size() > 1;
-    if (twoLevels) {
-        shown = m_levels.at(0).trimmed() + QLatin1String("  ") + m_levels.at(1).trimmed();
-        textWidth = phoneTextWidth(metrics, shown);
+    // Measuring shapes the text, which costs more than drawing it: measure once per title,
+    // font and width.
+    const QFont font = painter.font();
+    const int capWidth = titlePicture(kRightCap).width();
+    if (m_measuredText != m_text || m_measuredWidth != width() || m_measuredCap != capWidth
+        || !(m_measuredFont == font)) {
+        const QFontMetrics metrics(font);
+        m_measuredText = m_text;
+        m_measuredWidth = width();
+        m_measuredFont = font;
+        m_measuredCap = capWidth;
+        if (m_levels.size() > 1)
+            shown = m_levels.at(0).trimmed() + QLatin1String("  ") + m_levels.at(1).trimmed();
+        m_textWidth = phoneTextWidth(metrics, shown);
+        const int boxWidth = qMin(m_textWidth + 6, width());
+        m_elided = metrics.elidedText(shown, Qt::ElideRight, boxWidth - capWidth - 3);
+        m_firstLevelWidth = m_levels.size() > 1 ? phoneTextWidth(metrics, m_levels.at(0).trimmed()) : 0;
     }
+    painter.setPen(m_titleColor);
 
     const QPixmap left = titlePicture(kLeftCap);
     const QPixmap right = titlePicture(kRightCap);
     const int top = (height() - left.height()) / 2;
     painter.drawPixmap(0, top - 1, left);
 
-    const int boxWidth = qMin(textWidth + 6, width());
+    const int boxWidth = qMin(m_textWidth + 6, width());
     painter.fillRect(QRect(QPoint(left.width(), top - 1), QPoint(boxWidth - right.width() - 1, top + 18)),
                      QColor(0, 0, 0));
     painter.drawPixmap(boxWidth - right.width(), top - 1, right);
 
-    shown = metrics.elidedText(shown, Qt::ElideRight, boxWidth - right.width() - 3);
-    painter.drawText(indent(), margin() + 16, shown);
+    ListViewItem::drawLabel(&painter, QPointF(indent(), margin() + 16), m_elided);
 
-    if (twoLevels) {
+    if (m_levels.size() > 1) {
         const QPixmap crumb = titlePicture(kBreadcrumb);
-        painter.drawPixmap(indent() + phoneTextWidth(metrics, m_levels.at(0).trimmed()) + 3,
-                           (height() - crumb.height()) / 2 - 1, crumb);
+        painter.drawPixmap(indent() + m_firstLevelWidth + 3, (height() - crumb.height()) / 2 - 1, crumb);
     }
     painter.restore();
 }

@@ -2,6 +2,7 @@
 #define TITLELABEL_H
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,14 @@ private:
     QString m_text;
     QStringList m_levels;
     QColor m_titleColor;
+    // Measurements of the title last painted, and what they were taken for.
+    QString m_measuredText;
+    int m_measuredWidth;
+    int m_measuredCap;
+    QFont m_measuredFont;
+    int m_textWidth;
+    QString m_elided;
+    int m_firstLevelWidth;
 };
 
 #endif

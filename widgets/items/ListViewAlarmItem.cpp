@@ -8,7 +8,7 @@
 
 ListViewAlarmItem::ListViewAlarmItem(QString const& title, QString const& alarmName,
                                      bool const& checked)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_checked(checked),
       m_alarmName(alarmName),
       m_infoAlignment(Qt::AlignLeft | Qt::AlignVCenter),

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 ListViewCheckItem::ListViewCheckItem(QString const& title, bool const& checked)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_checked(checked),
       m_isNoValueChange(false)
 {

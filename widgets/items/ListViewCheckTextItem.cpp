@@ -2,7 +2,7 @@
 
 ListViewCheckTextItem::ListViewCheckTextItem(QString const& title, bool checked, bool useEditText,
                                              QString const& editText)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_checked(checked),
       m_isNoValueChange(false),
       m_editText(editText),

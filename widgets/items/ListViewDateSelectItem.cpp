@@ -5,7 +5,7 @@
 #include <QPainter>
 
 ListViewDateSelectItem::ListViewDateSelectItem(QString const& title)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_selectTextFontPt(-1)
 {
     m_weekList = defaultWeekList();

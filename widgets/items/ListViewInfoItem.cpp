@@ -4,7 +4,7 @@
 #include <QPainter>
 
 ListViewInfoItem::ListViewInfoItem(QString const& title, QString const& infoText)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_infoText(infoText),
       m_infoAlignment(Qt::AlignRight | Qt::AlignVCenter),
       m_infoLeftMargin(167),

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 ListViewLineEditItem::ListViewLineEditItem(QString const& title, QString const& editText)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_editText(editText),
       m_editTextLeftMargin(0),
       m_echoPasswordMode(false),

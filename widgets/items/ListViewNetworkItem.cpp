@@ -4,7 +4,7 @@
 #include <QPainter>
 
 ListViewNetworkItem::ListViewNetworkItem(QString const& title, QString const& infoText)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_infoText(infoText),
       m_signalStep(0),
       m_infoTextFontPt(19),

@@ -5,7 +5,7 @@
 #include <QVarLengthArray>
 
 ListViewProgressItem::ListViewProgressItem(QString const& title, int maxValue)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_step(1),
       m_value(0),
       m_minValue(0),

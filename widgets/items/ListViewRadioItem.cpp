@@ -4,7 +4,7 @@
 #include <QPainter>
 
 ListViewRadioItem::ListViewRadioItem(QString const& title, bool const& checked)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_checked(checked),
       m_useImage(true)
 {

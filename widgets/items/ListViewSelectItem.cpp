@@ -4,7 +4,7 @@
 #include <QPainter>
 
 ListViewSelectItem::ListViewSelectItem(QString const& title, QString const& selectedText)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_selectedText(selectedText),
       m_selectTextFontPt(-1),
       m_textWidth(192)

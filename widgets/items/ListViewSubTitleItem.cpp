@@ -9,7 +9,7 @@
 #include <QPainter>
 
 ListViewSubTitleItem::ListViewSubTitleItem(QString const& title)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_groupNameItem(false),
       m_subtitleAlignmentSet(false),
       m_subtitleAlignment(0),

@@ -4,7 +4,7 @@
 
 ListViewTimeEditItem::ListViewTimeEditItem(QString const& title, QString const& time,
                                            QString const& ampm)
-    : ListViewItem(title, QPixmap(), QPixmap()),
+    : ListViewItem(title),
       m_time(time),
       m_ampm(ampm),
       m_useAmpmSelection(true)

@@ -915,7 +915,18 @@ void ListView::paintEvent(QPaintEvent* e)
         if (i != m_selectedIdx)
             row->m_isPressed = false;
         row->m_itemRect = r;
-        row->paint(&p, r);
+        if (row == focusRow && listFocus && !isEditRowType(row->type())) {
+            // The focus box is drawn over this row and the row again over the box: of this
+            // first paint only what the box's opaque fills leave uncovered can show.
+            QRegion cover;
+            drawFocusBox(&p, r, focusInLastSlot, scrollBar, m_selectAndPressed, &cover);
+            p.save();
+            p.setClipRegion(QRegion(rect()) - cover);
+            row->paint(&p, r);
+            p.restore();
+        } else {
+            row->paint(&p, r);
+        }
 
         if (i < lastSlot) {
             if (!m_useDotLine || row->m_underLineType == ListViewItem::UnderLineSolid)
@@ -1010,6 +1021,23 @@ void ListView::drawDottedLine(QPainter* p, int left, int right, int y)
     // Grey pairs at k and k + 1, background at k + 2, for k = 0, 3, 6, ... up to w.
     const int lastK = (w / 3) * 3;
     const int lastGrey = lastK <= w - 1 ? lastK + 1 : lastK;
+    if (m_backgroundColor.alpha() == 255) {
+        // Every pixel of the line is opaque: copy it from one picture of the pattern.
+        static QImage line;
+        static int lineWidth = -1;
+        static QRgb lineBackground = 0;
+        if (lineWidth != w || lineBackground != m_backgroundColor.rgba()) {
+            lineWidth = w;
+            lineBackground = m_backgroundColor.rgba();
+            const int gapEnd = w - 2 >= 0 ? ((w - 2) / 3) * 3 + 3 : 0;
+            line = QImage(qMax(lastGrey + 1, gapEnd), 1, QImage::Format_RGB32);
+            QRgb* px = reinterpret_cast<QRgb*>(line.scanLine(0));
+            for (int x = 0; x < line.width(); ++x)
+                px[x] = x % 3 == 2 && x - 2 < w - 1 ? lineBackground : kLight.rgba();
+        }
+        p->drawImage(left, y, line);
+        return;
+    }
     p->fillRect(QRect(left, y, lastGrey + 1, 1), kLight);
     QVarLengthArray<QPoint, 256> gaps;
     for (int k = 0; k < w - 1; k += 3)
@@ -1024,7 +1052,7 @@ void ListView::drawDottedLine(QPainter* p, int left, int right, int y)
 }
 
 void ListView::drawFocusBox(QPainter* p, const QRect& focusRect, bool lastSlot, bool hasScrollBar,
-                            bool pressed)
+                            bool pressed, QRegion* cover)
 {
     const int l = focusRect.left();
     const int t = focusRect.top();
@@ -1047,19 +1075,28 @@ void ListView::drawFocusBox(QPainter* p, const QRect& focusRect, bool lastSlot, 
     const QColor black(0, 0, 0);
 
     // Rectangles by inclusive corners; empty spans (missing pictures, tiny rows) draw nothing.
-    auto fill = [p](int x1, int y1, int x2, int y2, const QColor& c) {
-        if (x2 >= x1 && y2 >= y1)
+    // With cover given, only collect the opaque fills: whatever lies below them is hidden.
+    auto fill = [p, cover](int x1, int y1, int x2, int y2, const QColor& c) {
+        if (x2 < x1 || y2 < y1)
+            return;
+        if (cover)
+            *cover += QRect(QPoint(x1, y1), QPoint(x2, y2));
+        else
             p->fillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), c);
+    };
+    auto picture = [p, cover](int x, int y, const QPixmap& pm) {
+        if (!cover)
+            p->drawPixmap(x, y, pm);
     };
 
     const int ix = x0 + lt.width() - 1;
     const int iy = y0 + lt.height() - 1;
     fill(ix, iy, ix + bw - lt.width() - rt.width() + 1, iy + bh - lt.height() - lb.height() + 1, inner);
 
-    p->drawPixmap(x0, y0, lt);
+    picture(x0, y0, lt);
     const int leftRows = bh - lt.height() - lb.height();
     fill(x0, y0 + lt.height(), x0 + lt.width() - 2, y0 + lt.height() + leftRows - 1, black);
-    p->drawPixmap(x0, y0 + bh - lb.height() - 1, lb);
+    picture(x0, y0 + bh - lb.height() - 1, lb);
 
     const int cols = bw - lt.width() - rt.width();
     fill(x0 + lt.width(), y0, x0 + lt.width() + cols - 1, y0 + lt.height() - 2, black);
@@ -1067,9 +1104,9 @@ void ListView::drawFocusBox(QPainter* p, const QRect& focusRect, bool lastSlot, 
          y0 + bh - lb.height() + lt.height() - 2, black);
     fill(x0 + lb.width(), y0 + bh - 3, x0 + lb.width() + cols - 1, y0 + bh - 2, kLight);
 
-    p->drawPixmap(x0 + bw - rt.width(), y0, rt);
+    picture(x0 + bw - rt.width(), y0, rt);
     const int rightRows = bh - rt.height() - rb.height();
     fill(x0 + bw - rt.width() + 1, y0 + rt.height(), x0 + bw - 1, y0 + rt.height() + rightRows - 1, black);
-    p->drawPixmap(x0 + bw - rt.width(), y0 + bh - rb.height() - 1, rb);
+    picture(x0 + bw - rt.width(), y0 + bh - rb.height() - 1, rb);
 }
 

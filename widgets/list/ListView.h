@@ -12,6 +12,7 @@
 
 class QLineEdit;
 class QPainter;
+class QRegion;
 
 // The toolkit's keypad-driven list: a fixed number of rows per page, custom painted, with an
 // optional thin scroll bar at the right and a floating focus box around the focused row.
@@ -159,8 +160,9 @@ protected:
     // edges, grey bottom line and the inner fill (white, black when pressed). The box starts
     // one pixel above the row (not above y 0) and ends 3 pixels below it, 4 when the row is
     // in the page's last slot; without a scroll bar its right edge moves one pixel in.
+    // With cover set, nothing is drawn: the box's opaque fills are added to *cover.
     void drawFocusBox(QPainter* p, const QRect& focusRect, bool lastSlot, bool hasScrollBar,
-                      bool pressed);
+                      bool pressed, QRegion* cover = 0);
     // Dotted separator on row y from left to right: two grey (187,187,187) pixels, then one
     // in the background colour, repeated.
     void drawDottedLine(QPainter* p, int left, int right, int y);

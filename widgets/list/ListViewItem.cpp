@@ -4,17 +4,43 @@
 #include <QPainter>
 #include <QCache>
 #include <QCoreApplication>
+#include <QHash>
 #include <QSet>
 #include <QPixmapCache>
 #include <QTextLayout>
 
 namespace {
 
-// One laid-out label line.
+// What a label's look depends on: the text, the font (at the device's resolution), the
+// elide width and the direction.
+struct LabelKey
+{
+    QString text;
+    QFont font;
+    int dpi;
+    int elideWidth;
+    int direction;
+
+    bool operator==(const LabelKey& o) const
+    {
+        return dpi == o.dpi && elideWidth == o.elideWidth && direction == o.direction
+            && text == o.text && (font.isCopyOf(o.font) || font == o.font);
+    }
+};
+
+uint qHash(const LabelKey& k)
+{
+    // Unsigned throughout: sizes and the elide width may be -1.
+    return ::qHash(k.text) ^ (::qHash(k.font.family()) * 31u) ^ (uint(k.font.pointSize()) * 131u)
+        ^ (uint(k.font.pixelSize()) * 7u) ^ (uint(k.font.weight()) << 20) ^ (uint(k.elideWidth) << 8)
+        ^ (uint(k.dpi) << 24) ^ uint(k.direction);
+}
+
+// One label: the text as shown (elided when asked) and its laid-out line.
 struct CachedLabel
 {
     CachedLabel(const QString& text, const QFont& font, QPaintDevice* device, Qt::LayoutDirection direction)
-        : layout(text, font, device)
+        : shown(text), layout(text, font, device)
     {
         QTextOption option;
         option.setTextDirection(direction);
@@ -28,43 +54,38 @@ struct CachedLabel
             line.setPosition(QPointF(0, 0));
             width = line.naturalTextWidth();
             height = line.ascent() + line.descent();
+            ascent = line.ascent();
             advance = line.horizontalAdvance();
         }
         layout.endLayout();
     }
 
+    QString shown;
     QTextLayout layout;
     qreal width = 0;
     qreal height = 0;
     qreal advance = 0;
+    qreal ascent = 0;
 };
 
-QCache<QString, CachedLabel>* s_labels = 0;
-QCache<QString, QString>* s_elided = 0;
+// A laid-out label costs about 1.7 kB: 256 of them hold the longest popup (America's 144
+// cities) and every page's labels, in at most about 440 kB.
+QCache<LabelKey, CachedLabel>* s_labels = 0;
 
 // Layouts hold font engines, which must go before the application tears fonts down.
-void dropLabelCaches()
+void dropLabelCache()
 {
     delete s_labels;
     s_labels = 0;
-    delete s_elided;
-    s_elided = 0;
 }
 
-QCache<QString, CachedLabel>& labelCache()
+QCache<LabelKey, CachedLabel>& labelCache()
 {
     if (!s_labels) {
-        s_labels = new QCache<QString, CachedLabel>(512);
-        s_elided = new QCache<QString, QString>(512);
-        qAddPostRoutine(dropLabelCaches);
+        s_labels = new QCache<LabelKey, CachedLabel>(256);
+        qAddPostRoutine(dropLabelCache);
     }
     return *s_labels;
-}
-
-QCache<QString, QString>& elideCache()
-{
-    labelCache();
-    return *s_elided;
 }
 
 } // namespace
@@ -77,14 +98,14 @@ ListViewItem::ListViewItem()
       m_selected(false),
       m_visible(true),
       m_twoColumn(false),
-      m_baseTextColor(0, 0, 0),
-      m_textColor(0, 0, 0),
-      m_textSelectColor(255, 255, 255),
-      m_textNoFocusSelectColor(255, 255, 255),
-      m_backGroundColor(255, 255, 255),
-      m_backGroundSelectColor(0, 0, 0),
-      m_backGroundNoFocusSelectColor(0, 0, 0),
-      m_textDisableColor(0, 0, 0),
+      m_baseTextColor(Colour::of(qRgb(0, 0, 0))),
+      m_textColor(Colour::of(qRgb(0, 0, 0))),
+      m_textSelectColor(Colour::of(qRgb(255, 255, 255))),
+      m_textNoFocusSelectColor(Colour::of(qRgb(255, 255, 255))),
+      m_backGroundColor(Colour::of(qRgb(255, 255, 255))),
+      m_backGroundSelectColor(Colour::of(qRgb(0, 0, 0))),
+      m_backGroundNoFocusSelectColor(Colour::of(qRgb(0, 0, 0))),
+      m_textDisableColor(Colour::of(qRgb(0, 0, 0))),
       m_data(0),
       m_hasScrollBar(false),
       m_scrollBarAreaWidth(6),
@@ -97,10 +118,15 @@ ListViewItem::ListViewItem()
 {
 }
 
-ListViewItem::ListViewItem(QString const& text, QPixmap const& pixmap, QPixmap const& selectPixmap)
+ListViewItem::ListViewItem(QString const& text)
     : ListViewItem()
 {
     m_text = text;
+}
+
+ListViewItem::ListViewItem(QString const& text, QPixmap const& pixmap, QPixmap const& selectPixmap)
+    : ListViewItem(text)
+{
     if (!pixmap.isNull())
         m_pixmap = new QPixmap(pixmap);
     if (!selectPixmap.isNull())
@@ -349,6 +375,35 @@ QString ListViewItem::limitedEditText(const QString& text, int maxLength)
     return maxLength != 0 ? text.left(maxLength) : text;
 }
 
+// Rows draw the same few labels on every paint: elide and lay each out once.
+static CachedLabel* cachedLabel(QPainter* p, const QString& text, int elideWidth)
+{
+    LabelKey key;
+    key.text = text;
+    key.font = p->font();
+    key.dpi = p->device()->logicalDpiY();
+    key.elideWidth = elideWidth;
+    key.direction = p->layoutDirection();
+    CachedLabel* label = labelCache().object(key);
+    if (!label) {
+        const QString shown = elideWidth >= 0 ? p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth) : text;
+        label = new CachedLabel(shown, key.font, p->device(), p->layoutDirection());
+        labelCache().insert(key, label);
+    }
+    return label;
+}
+
+void ListViewItem::drawLabel(QPainter* p, const QPointF& baseline, const QString& text)
+{
+    if (text.isEmpty() || text.contains(QLatin1Char('\n')) || text.isRightToLeft()
+        || p->layoutDirection() == Qt::RightToLeft) {
+        p->drawText(baseline, text);
+        return;
+    }
+    CachedLabel* label = cachedLabel(p, text, -1);
+    label->layout.draw(p, QPointF(baseline.x(), baseline.y() - label->ascent));
+}
+
 void ListViewItem::drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth)
 {
     // Only plain single-line labels are cached; anything else takes the painter's own path.
@@ -358,29 +413,14 @@ void ListViewItem::drawLabel(QPainter* p, const QRect& r, int flags, const QStri
         && !text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('&'))
         && !text.isRightToLeft()
         && p->layoutDirection() != Qt::RightToLeft && !(flags & Qt::AlignAbsolute);
-    const QFont font = p->font();
-    const QString fontKey = font.key() + QLatin1Char('/') + QString::number(p->device()->logicalDpiY());
-
-    QString shown = text;
-    if (elideWidth >= 0) {
-        const QString key = fontKey + QLatin1Char('/') + QString::number(elideWidth) + QLatin1Char('/') + text;
-        if (QString* cached = elideCache().object(key)) {
-            shown = *cached;
-        } else {
-            shown = p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth);
-            elideCache().insert(key, new QString(shown));
-        }
-    }
-    if (!plain || shown.isEmpty()) {
-        p->drawText(r, flags, shown);
+    if (!plain) {
+        p->drawText(r, flags, elideWidth >= 0 ? p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth) : text);
         return;
     }
-
-    const QString key = fontKey + QLatin1Char('/') + shown;
-    CachedLabel* label = labelCache().object(key);
-    if (!label) {
-        label = new CachedLabel(shown, font, p->device(), p->layoutDirection());
-        labelCache().insert(key, label);
+    CachedLabel* label = cachedLabel(p, text, elideWidth);
+    if (label->shown.isEmpty()) {
+        p->drawText(r, flags, label->shown);
+        return;
     }
 
     qreal yoff = 0;

@@ -132,7 +132,18 @@ public:
     // picture is a null pixmap and is remembered as missing until the cache is cleared).
     static QPixmap picture(const QString& path);
 
+    // Same as p->drawText(r, flags, text) for a single-line label, with the text elided to
+    // elideWidth first when that is not negative; the layout is kept in a small process-wide
+    // cache because rows draw the same few labels on every paint. Word-wrapped text is drawn
+    // directly.
+    static void drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth = -1);
+    // Same as p->drawText(baseline, text) for a single-line label, through the same cache.
+    static void drawLabel(QPainter* p, const QPointF& baseline, const QString& text);
+
 protected:
+    // A row without pictures: what most row types are, without two null pictures to build.
+    explicit ListViewItem(QString const& text);
+
     // Drawing steps shared by the row classes.
 
     // Standard state fill: fills r with the background of the row's state and sets the
@@ -154,15 +165,23 @@ protected:
     static QString limitedEditText(const QString& text, int maxLength);
     // Copy of the painter's font with the given point size set.
     static void setFontPointSize(QPainter* p, int pointSize);
-    // Same as p->drawText(r, flags, text) for a single-line label, with the text elided to
-    // elideWidth first when that is not negative; the layout is kept in a small process-wide
-    // cache because rows draw the same few labels on every paint. Word-wrapped text is drawn
-    // directly.
-    static void drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth = -1);
     // Whether the row may take the selection.
     bool isItemSelectEnabled() const;
 
 private:
+    // A row colour in 32 bits: lists hold many rows, and rows use plain RGB colours.
+    struct Colour
+    {
+        QRgb argb;
+        static Colour of(QRgb argb) { return Colour(argb, 0); }
+        Colour(const QColor& c) : argb(c.rgba()) {}
+        Colour(Qt::GlobalColor c) : argb(QColor(c).rgba()) {}
+        operator QColor() const { return QColor::fromRgba(argb); }
+
+    private:
+        Colour(QRgb v, int) : argb(v) {}
+    };
+
     void paintState(QPainter* p, const QRect& r, bool fillWithoutFocus);
     friend class ListView;
 
@@ -176,14 +195,14 @@ private:
     bool m_selected;
     bool m_visible;
     bool m_twoColumn;
-    QColor m_baseTextColor;
-    QColor m_textColor;
-    QColor m_textSelectColor;
-    QColor m_textNoFocusSelectColor;
-    QColor m_backGroundColor;
-    QColor m_backGroundSelectColor;
-    QColor m_backGroundNoFocusSelectColor;
-    QColor m_textDisableColor;
+    Colour m_baseTextColor;
+    Colour m_textColor;
+    Colour m_textSelectColor;
+    Colour m_textNoFocusSelectColor;
+    Colour m_backGroundColor;
+    Colour m_backGroundSelectColor;
+    Colour m_backGroundNoFocusSelectColor;
+    Colour m_textDisableColor;
     QRect m_geometry;
     void* m_data;
     bool m_hasScrollBar;

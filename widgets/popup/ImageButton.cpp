@@ -1,5 +1,7 @@
 #include "ImageButton.h"
 
+#include "ListViewItem.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -162,7 +164,7 @@ void ImageButton::paintEvent(QPaintEvent*)
 
     if (m_icon.isNull() && m_pressIcon.isNull()) {
         const QString path = symbolPicture(m_text, m_hover);
-        const QPixmap picture = path.isEmpty() ? QPixmap() : QPixmap(path);
+        const QPixmap picture = path.isEmpty() ? QPixmap() : ListViewItem::picture(path);
         if (m_hover) {
             p.fillRect(area, Qt::black);
         } else {

@@ -541,19 +541,39 @@ void SelectPopup::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), Qt::transparent);
-
-    const QPixmap left(":/ui/images/widget/popup_01_left.png");
-    const QPixmap mid(":/ui/images/widget/popup_01_mid.png");
-    const QPixmap right(":/ui/images/widget/popup_01_right.png");
-    const int w = width();
-    p.drawPixmap(0, 2, left);
-    if (!mid.isNull())
-        p.drawTiledPixmap(QRect(left.width(), 2, w - left.width() - right.width() - 2, mid.height()), mid);
-    p.drawPixmap(w - right.width() - 2, 2, right);
+    // The frame's pieces do not overlap, so drawing them once onto a clear picture and
+    // blending that gives the same pixels as blending each piece, for a fraction of the
+    // cost of tiling the one-pixel middle slice on every paint.
+    p.drawPixmap(0, 0, frame(width()));
 
     if (!m_contentsTitle.isEmpty()) {
         p.setPen(Qt::white);
         p.setFont(m_contentsTitleFont);
         p.drawText(QPoint(m_contentsTitleX, m_contentsTitleY + 32), m_contentsTitle);
     }
+}
+
+QPixmap SelectPopup::frame(int w)
+{
+    const QPixmap left = ListViewItem::picture(QString::fromLatin1(":/ui/images/widget/popup_01_left.png"));
+    const QPixmap mid = ListViewItem::picture(QString::fromLatin1(":/ui/images/widget/popup_01_mid.png"));
+    const QPixmap right = ListViewItem::picture(QString::fromLatin1(":/ui/images/widget/popup_01_right.png"));
+    const QString key = QString::fromLatin1("phone-popup-frame:%1:%2:%3:%4")
+                            .arg(w).arg(left.cacheKey()).arg(mid.cacheKey()).arg(right.cacheKey());
+    QPixmap frame;
+    if (QPixmapCache::find(key, &frame))
+        return frame;
+    const int h = 2 + qMax(left.height(), qMax(mid.height(), right.height()));
+    QImage image(qMax(w, 1), h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.drawPixmap(0, 2, left);
+        if (!mid.isNull())
+            p.drawTiledPixmap(QRect(left.width(), 2, w - left.width() - right.width() - 2, mid.height()), mid);
+        p.drawPixmap(w - right.width() - 2, 2, right);
+    }
+    frame = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, frame);
+    return frame;
 }

@@ -3,11 +3,11 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
 
 class ImageButton;
-class QPixmap;
 class QPropertyAnimation;
 class SelectPopupListView;
 
@@ -107,6 +107,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    // The frame of left, tiled middle and right pictures for width w, built once.
+    static QPixmap frame(int w);
     void setAnimationEnds(const QRect& showFrom, const QRect& showTo, const QRect& hideFrom,
                           const QRect& hideTo);
 

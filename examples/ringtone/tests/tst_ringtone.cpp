@@ -251,13 +251,14 @@ void TestRingTone::languages()
 
 void TestRingTone::simulator()
 {
-    // The installed simulator opens the page from the idle screen with OK; Down and Right
-    // then raise the volume from 5 to 6.
+    // The installed simulator loads the page beside its time-zone page: OK on the idle screen
+    // shows the menu of pages, Down and OK open this one; Down and Right then raise the
+    // volume from 5 to 6.
     QProcess sim;
     sim.setProcessChannelMode(QProcess::MergedChannels);
     sim.setStandardOutputFile(m_dir->filePath("phonesim.log"));
-    sim.start(PHONESIM, QStringList() << "--headless" << "--config-dir" << m_dir->path() << "--plugin"
-                                      << RINGTONE_PLUGIN << "--keys" << "ok down right quit");
+    sim.start(PHONESIM, QStringList() << "--headless" << "--config-dir" << m_dir->path() << "--page"
+                                      << RINGTONE_PLUGIN << "--keys" << "ok down ok down right quit");
     QVERIFY(sim.waitForFinished(60000));
     QFile log(m_dir->filePath("phonesim.log"));
     QVERIFY(log.open(QIODevice::ReadOnly));
