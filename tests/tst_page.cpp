@@ -11,7 +11,6 @@
 #include "MessageCapture.h"
 #include "ModalTimeout.h"
 #include "PageFixture.h"
-#include "PluginRecord.h"
 #include "Reference.h"
 #include "SelectPopup.h"
 #include "SelectPopupListView.h"
@@ -153,7 +152,7 @@ private slots:
         typedef const char* (*Query)();
         Query query = reinterpret_cast<Query>(f.library()->resolve("qt_plugin_query_verification_data"));
         QVERIFY(query);
-        const QByteArray record = PluginRecord::expected() + '\0';
+        const QByteArray record = PageFixture::verificationRecord() + '\0';
         QCOMPARE(QByteArray(query(), record.size()), record);
         // The same bytes where the host's Qt reads them without loading the library.
         QFile file(f.library()->fileName());

@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QPainter>
+#include <QtPlugin>
 
 #ifndef PHONE_PLUGIN_FILE
 #define PHONE_PLUGIN_FILE ""
@@ -133,4 +134,13 @@ QImage PageFixture::screen()
         painter.drawImage(windows.at(i)->geometry().topLeft(), layer);
     }
     return screen.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray PageFixture::verificationRecord()
+{
+#if QT_VERSION >= 0x050000
+    return "pattern=QT_PLUGIN_VERIFICATION_DATA\nversion=4.8.4\ndebug=false\nbuildkey=arm linux g++-4 no-pkg-config";
+#else
+    return "pattern=QT_PLUGIN_VERIFICATION_DATA\nversion=" QT_VERSION_STR "\ndebug=" QPLUGIN_DEBUG_STR "\nbuildkey=" QT_BUILD_KEY;
+#endif
 }

@@ -39,6 +39,9 @@ public:
     static SelectPopup* popup(); // the open popup, or null
     // What the phone's screen shows: the status bar, the page below it, an open popup on top.
     QImage screen();
+    // The plug-in's verification record: the phone's Qt 4.8.4 one written out by Qt 5 builds,
+    // the SDK's own from Q_EXPORT_PLUGIN2 in Qt 4 builds (the one the phone's Qt checks).
+    static QByteArray verificationRecord();
 
 private:
     TestHost* m_host;
