@@ -37,11 +37,6 @@ void KeyDriver::start()
         schedule(0);
 }
 
-int KeyDriver::pending() const
-{
-    return m_steps.size();
-}
-
 bool KeyDriver::finished() const
 {
     return m_steps.isEmpty();

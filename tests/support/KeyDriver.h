@@ -28,7 +28,6 @@ public:
     KeyDriver& call(const std::function<void()>& action);
     void start();
 
-    int pending() const;
     bool finished() const;
     // True when no modal widget is up, or the top one is the active window holding the focus.
     // With no window active at all it activates the top modal widget, as a window server does.

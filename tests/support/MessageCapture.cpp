@@ -66,40 +66,31 @@ void MessageCapture::record(QtMsgType type, const QString& message)
 QStringList MessageCapture::lines() const
 {
     QStringList out;
-    for (const auto& line : m_lines)
-        out.append(line.second);
+    for (int i = 0; i < m_lines.size(); ++i)
+        out.append(m_lines.at(i).second);
     return out;
 }
 
 QStringList MessageCapture::lines(QtMsgType type) const
 {
     QStringList out;
-    for (const auto& line : m_lines)
-        if (line.first == type)
-            out.append(line.second);
+    for (int i = 0; i < m_lines.size(); ++i)
+        if (m_lines.at(i).first == type)
+            out.append(m_lines.at(i).second);
     return out;
 }
 
 bool MessageCapture::contains(const QString& line) const
 {
-    return count(line) > 0;
-}
-
-int MessageCapture::count(const QString& line) const
-{
-    int n = 0;
-    for (const auto& captured : m_lines)
-        if (captured.second == line)
-            ++n;
-    return n;
+    return lines().contains(line);
 }
 
 QStringList MessageCapture::linesStartingWith(const QString& prefix) const
 {
     QStringList out;
-    for (const auto& line : m_lines)
-        if (line.second.startsWith(prefix))
-            out.append(line.second);
+    for (int i = 0; i < m_lines.size(); ++i)
+        if (m_lines.at(i).second.startsWith(prefix))
+            out.append(m_lines.at(i).second);
     return out;
 }
 

@@ -15,7 +15,6 @@ public:
     QStringList lines() const;
     QStringList lines(QtMsgType type) const;
     bool contains(const QString& line) const;
-    int count(const QString& line) const;
     // Lines starting with the given text, e.g. a class and method prefix.
     QStringList linesStartingWith(const QString& prefix) const;
     void clear();

@@ -3,6 +3,7 @@
 
 #include "TestDir.h"
 
+#include <QImage>
 #include <QLibrary>
 #include <QPointer>
 #include <QStringList>
@@ -10,35 +11,37 @@
 class BaseAppInterface;
 class ListView;
 class QDialog;
-class QWidget;
+class SelectPopup;
 class Status;
 class TestHost;
 
-// Loads the built page plug-in as the host does (resolving qt_plugin_instance from the
-// library), with a Core stand-in, the shared status bar and a small time-zone table.
+// Loads the built page plug-in as the host does (qt_plugin_instance from the library), with a
+// Core stand-in, the shared status bar on screen and a small time-zone table.
 class PageFixture
 {
 public:
-    // A table of regions America, Asia and Europe (Europe: Amsterdam, Paris) unless one is given.
+    // Regions America, Asia and Europe (Europe: Amsterdam, Paris) unless a table is given.
     explicit PageFixture(const QByteArray& table = QByteArray());
     ~PageFixture();
-
-    static QByteArray smallTable();
+    // The host's pictures and the phone's narrow font, as the simulator shows the page.
+    static bool setUpScreen();
 
     TestHost* host() const;
     Status* status() const;
     QLibrary* library();
-
-    QObject* instance();                 // qt_plugin_instance()
-    BaseAppInterface* app();             // the page's interface part
-    QDialog* page();                     // the page widget
-    ListView* list();                    // the page's list
-    void deletePage();
-
-    // Row i's title and value ("" for a missing row).
-    QString title(int row);
+    QObject* instance();        // qt_plugin_instance()
+    BaseAppInterface* app();    // the page's interface part
+    QDialog* page();
+    ListView* list();
+    QString title(int row);     // "" for a missing row
     QString value(int row);
-    int rows();
+    QStringList values();       // every row's value
+    static SelectPopup* popup(); // the open popup, or null
+    // What the phone's screen shows: the status bar, the page below it, an open popup on top.
+    QImage screen();
+    // The plug-in's verification record: the phone's Qt 4.8.4 one written out by Qt 5 builds,
+    // the SDK's own from Q_EXPORT_PLUGIN2 in Qt 4 builds (the one the phone's Qt checks).
+    static QByteArray verificationRecord();
 
 private:
     TestHost* m_host;

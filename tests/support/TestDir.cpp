@@ -32,11 +32,6 @@ TestDir::~TestDir()
         removeTree(m_path);
 }
 
-bool TestDir::isValid() const
-{
-    return !m_path.isEmpty();
-}
-
 QString TestDir::path() const
 {
     return m_path;

@@ -11,7 +11,6 @@ public:
     TestDir();
     ~TestDir();
 
-    bool isValid() const;
     QString path() const;
     QString filePath(const QString& fileName) const;
 

@@ -51,11 +51,6 @@ void TestHost::setValue(const QString& fileName, const QString& key, const QVari
     IniFile(path(fileName)).setValue(key, value);
 }
 
-QVariant TestHost::value(const QString& fileName, const QString& key) const
-{
-    return IniFile(path(fileName)).value(key);
-}
-
 void TestHost::writeFile(const QString& fileName, const QByteArray& content)
 {
     QFile file(path(fileName));
@@ -88,9 +83,4 @@ void TestHost::unloadPictures()
         QResource::unregisterResource(QString::fromUtf8(PHONE_THEME_RCC));
     s_picturesLoaded = false;
     QPixmapCache::clear();
-}
-
-bool TestHost::picturesLoaded()
-{
-    return s_picturesLoaded;
 }

@@ -20,10 +20,9 @@ public:
     QString dir() const;
     QString path(const QString& fileName) const;
 
-    // Writes (or replaces) one INI value in a file of the config directory, and reads one
-    // from the bytes on disk (QSettings would answer from its per-process cache).
+    // One INI value written into a file of the config directory, as another program would.
     void setValue(const QString& fileName, const QString& key, const QVariant& value);
-    QVariant value(const QString& fileName, const QString& key) const;
+    // Files as bytes on disk (QSettings would answer from its per-process cache).
     void writeFile(const QString& fileName, const QByteArray& content);
     QByteArray readFile(const QString& fileName) const;
     void removeFile(const QString& fileName);
@@ -32,7 +31,6 @@ public:
     // tree; without it every picture is a null pixmap, as on a host with no resources.
     static bool loadPictures();
     static void unloadPictures();
-    static bool picturesLoaded();
 
 private:
     TestDir m_dir;

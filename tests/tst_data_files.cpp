@@ -1,0 +1,409 @@
+// The files the page shares with the phone: the time-zone table (read), and INI settings read as
+// QSettings reads them and written one key's line at a time, replaced so that no kill tears
+// them; no reader blocks on, or exhausts itself with, what stands at its path, and the host
+// applies only zone names.
+#include "Core.h"
+#include "FifoGuard.h"
+#include "IniDocument.h"
+#include "IniFile.h"
+#include "MessageCapture.h"
+#include "TestDir.h"
+#include "TestHost.h"
+#include "TestWait.h"
+#include "TimeZoneData.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRect>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+class DataFilesTest : public QObject
+{
+    Q_OBJECT
+
+    struct Table {
+        QList<TimeZoneData*> records;
+        QMap<QString, int> index;
+        QList<QString> regions;
+        ~Table() { qDeleteAll(records); }
+        void load(const QString& path) { TimeZoneData::load(path, records, index, regions); }
+        QList<QString> cities(const QString& region) const { return TimeZoneData::cities(region, records, index); }
+    };
+
+    TestDir m_dir;
+
+    // A file of a new name each time: QSettings caches files by name.
+    QString write(const QByteArray& content)
+    {
+        static int n = 0;
+        const QString path = m_dir.filePath(QString("f%1").arg(++n));
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+        return path;
+    }
+
+    static QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    static QStringList fields(const TimeZoneData* r)
+    {
+        return QStringList() << r->field1 << r->field2 << r->region << r->city << r->field4 << r->field5;
+    }
+
+private slots:
+    // The table's worked example; a second load appends its lines, each indexed once.
+    void tableWorkedExample()
+    {
+        Table t;
+        t.load(write("e1  f1  Europe/Paris  g1  h1\n"
+                     "e2  f2  Asia/Seoul  g2  h2\n"
+                     "e3    f3  America/Argentina/Buenos_Aires\n"
+                     "e4  f4  Asia/Tokyo  g4  h4  i4\n"
+                     "e5  f5  Asia/Bangkok  g5  h5\n"));
+        QCOMPARE(fields(t.records[2]), QStringList({"e3", "f3", "America", "Argentina/Buenos_Aires", "", ""}));
+        QCOMPARE(fields(t.records[3]), QStringList({"e4", "f4", "Asia", "Tokyo", "g4", "h4"}));
+        QCOMPARE(t.regions, QList<QString>({"America", "Asia", "Europe"}));
+        QList<int> asia = t.index.values("Asia");
+        std::sort(asia.begin(), asia.end());
+        QCOMPARE(asia, QList<int>({1, 3, 4}));
+        QCOMPARE(t.cities("Asia"), QList<QString>({"Bangkok", "Seoul", "Tokyo"}));
+
+        t.load(write("\nx  y  Zulu/Z\r\nx  y  asia/lower\rx  y  Europe/Paris"));
+        QCOMPARE(t.records.size(), 9);
+        QCOMPARE(t.index.size(), 9);
+        QCOMPARE(t.index.values("Europe").size(), 2);
+        QVERIFY(t.index.values("Europe").contains(8));
+        QCOMPARE(t.regions, QList<QString>({"", "America", "Asia", "Europe", "Zulu", "asia"}));
+        QCOMPARE(t.cities("Europe"), QList<QString>({"Paris", "Paris"}));
+        QCOMPARE(t.cities(""), QList<QString>({""}));
+        QCOMPARE(t.cities("Africa"), QList<QString>());
+    }
+
+    void tableLineFields_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("three spaces") << "a   b   Europe/Rome" << QStringList({"a", "b", "Europe", "Rome", "", ""});
+        QTest::newRow("a tab is no separator") << "a\tb  Europe/Rome  x" << QStringList({"a\tb", "Europe/Rome", "x", "", "", ""});
+        QTest::newRow("single spaces stay") << "a b  c  Asia/Ho Chi Minh  d" << QStringList({"a b", "c", "Asia", "Ho Chi Minh", "d", ""});
+        QTest::newRow("blanks around") << " \t a  b  Asia/Seoul \t " << QStringList({"a", "b", "Asia", "Seoul", "", ""});
+        QTest::newRow("no slash") << "a  b  UTC" << QStringList({"a", "b", "UTC", "", "", ""});
+        QTest::newRow("two fields") << "a  b" << QStringList({"a", "b", "", "", "", ""});
+        QTest::newRow("blanks only") << " \t   " << QStringList({"", "", "", "", "", ""});
+    }
+
+    void tableLineFields()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, expected);
+        QScopedPointer<TimeZoneData> record(TimeZoneData::fromLine(line));
+        QCOMPARE(fields(record.data()), expected);
+    }
+
+    void tableLineEndsAndEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<QString> >("europe");
+        const QList<QString> both({"Paris", QString::fromUtf8("Zürich")});
+        QTest::newRow("LF") << QByteArray("CH  x  Europe/Z\xc3\xbcrich\nFR  x  Europe/Paris\n") << both;
+        QTest::newRow("CR") << QByteArray("CH  x  Europe/Z\xc3\xbcrich\rFR  x  Europe/Paris\r") << both;
+        QTest::newRow("CRLF, no final line end") << QByteArray("CH  x  Europe/Z\xc3\xbcrich\r\nFR  x  Europe/Paris") << both;
+        QTest::newRow("Latin-1") << QByteArray("CH  x  Europe/Z\xfcrich\r\nFR  x  Europe/Paris\r\n") << both;
+        QTest::newRow("Latin-1 and UTF-8 lines") << QByteArray("CH  x  Europe/Z\xfcrich\rCH  x  Europe/Gen\xc3\xa8ve\r")
+                                                 << QList<QString>({QString::fromUtf8("Genève"), QString::fromUtf8("Zürich")});
+        QTest::newRow("Latin-1 cut like UTF-8 at the end") << QByteArray("CH  x  Europe/Z\xc3\xbcrich\nFR  x  Europe/Par\xe9")
+                                                           << QList<QString>({QString::fromUtf8("Paré"), QString::fromUtf8("Zürich")});
+    }
+
+    void tableLineEndsAndEncodings()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QList<QString>, europe);
+        Table t;
+        t.load(write(content));
+        QCOMPARE(t.records.size(), 2);
+        QCOMPARE(t.cities("Europe"), europe);
+    }
+
+    void tableAtItsLimits()
+    {
+        QByteArray line(TimeZoneData::MaxTableSize, 'a');  // one line as long as the cap allows
+        for (int i = 0; i < line.size(); i += 1000)
+            line[i] = ' ';
+        line.replace(0, 20, "k  c  Europe/Paris  ");
+        Table t;
+        t.load(write(line));
+        QCOMPARE(t.records.size(), 1);
+        QCOMPARE(t.regions, QList<QString>({"Europe"}));
+
+        qputenv("PHONE_TIMEZONE_TAB", "/tmp/elsewhere.tab");
+        QCOMPARE(TimeZoneData::tablePath(), QString("/tmp/elsewhere.tab"));
+        phoneUnsetEnv("PHONE_TIMEZONE_TAB");
+        QCOMPARE(TimeZoneData::tablePath(), QString("/etc/configs/phone/timezone.tab"));
+    }
+
+    // Only regular files within the size caps are read (and replaced); anything else reads as
+    // missing, with the reason, without blocking on a FIFO or reading a device.
+    void specialPathsReadAsMissing_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("tableReason");  // empty: silently missing, or read
+        QTest::addColumn<QString>("iniReason");
+        const QString special("not a regular file");
+        QTest::newRow("missing") << m_dir.filePath("absent") << "" << "";
+        QTest::newRow("directory") << m_dir.path() << special << special;
+        QTest::newRow("FIFO") << m_dir.filePath("fifo") << special << special;
+        QTest::newRow("device") << "/dev/zero" << special << special;
+        QTest::newRow("over both caps") << write(QByteArray(IniFile::MaxSize + 1, '\n'))
+                                        << "larger than 1048576 bytes" << "larger than 4194304 bytes";
+        QTest::newRow("over the table's cap") << write(QByteArray(TimeZoneData::MaxTableSize + 1, '\n'))
+                                              << "larger than 1048576 bytes" << "";
+    }
+
+    void specialPathsReadAsMissing()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, tableReason);
+        QFETCH(QString, iniReason);
+        FifoGuard fifo(m_dir.filePath("fifo"));
+        QVERIFY(fifo.created());
+        Table t;
+        MessageCapture capture;
+        t.load(path);
+        QVERIFY(t.records.isEmpty() && t.index.isEmpty() && t.regions.isEmpty());
+        QCOMPARE(capture.lines(), tableReason.isEmpty() ? QStringList()
+                 : QStringList(QString("TimeZoneData::load unreadable: \"%1\" \"%2\"").arg(path, tableReason)));
+        IniFile ini(path);
+        QCOMPARE(ini.value("k", "none"), QVariant("none"));
+        QCOMPARE(ini.errorString(), iniReason);
+        QCOMPARE(IniFile(path).setValue("k", 1), iniReason.isEmpty());
+        QVERIFY(!fifo.opened());
+    }
+
+    // The host stand-in applies the zone stored for the mode to the whole process; a file that is not a
+    // regular one or a name that is not a zone's applies nothing, with one line.
+    void hostAppliesOnlyZoneNames_data()
+    {
+        QTest::addColumn<QByteArray>("conf");      // "fifo" or a device: what stands at the path
+        QTest::addColumn<QString>("applied");      // empty: the process keeps its zone
+        QTest::addColumn<QString>("diagnostic");   // %1: the file's path
+        const QByteArray g("[NTP_Serv]\nUser_TimeZone=Europe/Paris\nZoneInfo=Asia/Tokyo\n");
+        QTest::newRow("user mode") << g + "User_Set=1\n" << "Europe/Paris" << "";
+        QTest::newRow("default mode") << g + "User_Set=0\n" << "Asia/Tokyo" << "";
+        QTest::newRow("no mode key") << g << "Asia/Tokyo" << "";
+        QTest::newRow("user mode, no user zone") << QByteArray("[NTP_Serv]\nUser_Set=1\nZoneInfo=America/New_York\n")
+                                                 << "America/New_York" << "";
+        QTest::newRow("no file") << QByteArray() << "" << "";
+        QTest::newRow("no directory named") << QByteArray("no directory") << "" << "";
+        QTest::newRow("garbage") << QByteArray("\x01\x02garbage[[[\n=\n") << "" << "";
+        QTest::newRow("FIFO") << QByteArray("fifo") << "" << "Core::setTimeZoneFromConfig unreadable: \"%1\"";
+        QTest::newRow("device") << QByteArray("/dev/zero") << "" << "Core::setTimeZoneFromConfig unreadable: \"%1\"";
+        for (const char* zone : {"../../../tmp/zone", "/etc/localtime", ":Europe/Paris", "Europe/../Asia", "Europe//Paris",
+                                 "Europe/Paris/", "Europe/Par\x01is", "Europe/Pa\\tris", "-Europe", "Europe/ Paris", "9Asia/X"})
+            QTest::newRow(zone) << QByteArray("[NTP_Serv]\nUser_Set=1\nUser_TimeZone=") + zone + "\n" << ""
+                                << QString("Core::setTimeZoneFromConfig refused zone: \"%1\"")
+                                       .arg(QString::fromLatin1(zone).replace("\x01", "\\u0001"));
+        QTest::newRow("letters, digits, _ - +") << QByteArray("[NTP_Serv]\nUser_Set=1\nUser_TimeZone=Etc/GMT-1x_y+z\n")
+                                                << "Etc/GMT-1x_y+z" << "";
+    }
+
+    void hostAppliesOnlyZoneNames()
+    {
+        QFETCH(QByteArray, conf);
+        QFETCH(QString, applied);
+        QFETCH(QString, diagnostic);
+        TestHost host;
+        const QString path = host.path("phone_info.conf");
+        QScopedPointer<FifoGuard> fifo(conf == "fifo" ? new FifoGuard(path) : 0);
+        if (conf == "no directory")
+            host.core()->setConfigDir(QString());
+        else if (conf.startsWith("/dev"))
+            QVERIFY(QFile::link(conf, path));
+        else if (!conf.isNull() && !fifo)
+            host.writeFile("phone_info.conf", conf);
+        qputenv("TZ", "Asia/Seoul");
+        tzset();
+        QSignalSpy spy(host.core(), SIGNAL(timeZoneApplied(QString)));
+        MessageCapture capture;
+        host.core()->setTimeZoneFromConfig();
+        QCOMPARE(capture.lines(), diagnostic.isEmpty() ? QStringList() : QStringList(diagnostic.replace("%1", path)));
+        QCOMPARE(spy.count(), applied.isEmpty() ? 0 : 1);
+        QCOMPARE(host.core()->appliedTimeZone(), applied);
+        QCOMPARE(QString::fromLocal8Bit(qgetenv("TZ")), applied.isEmpty() ? QString("Asia/Seoul") : applied);
+        QVERIFY(!fifo || !fifo->opened());
+        // The process's clocks follow the zone.
+        if (applied == "Europe/Paris") {
+            const QDateTime utc(QDate(2026, 12, 6), QTime(1, 18), Qt::UTC);
+            QCOMPARE(utc.toLocalTime().time(), QTime(2, 18));
+        }
+    }
+
+    // Every key reads as a new QSettings reads it; writing one changes how it reads to what
+    // QSettings' own encoding gives, leaves every other key as it reads, and changes no byte
+    // outside that key's line (or adds the line).
+    void iniAgainstQSettings_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("other programs' keys")
+            << QByteArray("; comment\n[SIP]\nPassword=p@ss;word#1\nPath=C:\\phone\\ring.wav\nKey With Space=yes\n"
+                          "Key%20With%20Space=escaped\nCodecs=G711U,G711A,G722\nUtf8=M\xc3\xbcller\n# hash\n\n");
+        QTest::newRow("byte order mark, quotes, continued lines, CRLF")
+            << QByteArray("\xef\xbb\xbfTop=1\r\n[G]\r\nQ=\"a, b\" ; c\r\nL=x\\\r\n  y\r\nU=M\xc3\xbcller\r\nS=  \"  \" \r\n");
+        QTest::newRow("groups spelt differently, duplicates")
+            << QByteArray("A=root\n[General]\nA=general\n[%47roup]\nk=1\n[Group]\nk=2\nk=3\n[ Group ]\nk\\\\sub=3\n[%General]\nx=y\n");
+        QTest::newRow("typed values, escapes")
+            << QByteArray("[T]\nB=@ByteArray(ab)\nR=@Rect(1 2 3 4)\nZ=@Size(5 6)\nP=@Point(7 8)\nI=@Invalid()\nE=@@at\n"
+                          "L=@@a, b\nX=\\x41\\102\\0\\x\nC=\\a\\b\\f\\n\\r\\t\\v\\\"\\\\\\q\\\nN=\"\\x4g\"\n");
+        QTest::newRow("CR only, no final line end") << QByteArray("[A]\rk=v\r\r[B]\r; c\rk=\"w\"");
+        QTest::newRow("escaped names, odd lines")
+            << QByteArray("[Ring%20Tones]\nTone%201=a\n%U00FCber=b\nk%3Dx=c\n=novalue\nnovalue\nk = spaced ; tail\n  indented=1\n[]\ne=\n");
+    }
+
+    void iniAgainstQSettings()
+    {
+        QFETCH(QByteArray, content);
+        QSettings before(write(content), QSettings::IniFormat);
+        const QStringList keys = before.allKeys();
+        const QList<QVariant> values({QString("x;y, \"z\"\\ "), 42, QStringList({"a", "b, c"}), true, QByteArray("\0\xff", 2),
+                                      QRect(1, 2, 3, 4), QString::fromUtf8("M\xc3\xbcller\t\n@"), QVariant(), -0.5});
+        int n = 0;
+        for (const QString& key : keys + QStringList({"G/absent", "New Group/New Key", "top"})) {
+            if (IniDocument::normalizedKey(key) != key)
+                continue;  // QSettings looks such a key up under another name
+            QCOMPARE(IniFile::valueIn(content, key, "none"), before.value(key, "none"));
+            const QVariant value = values.at(n++ % values.size());
+            QSettings own(write(""), QSettings::IniFormat);
+            own.setValue(key, value);
+            own.sync();
+            QByteArray alone;
+            QVERIFY(IniFile::setValueIn(alone, key, value));
+            QVERIFY2(read(own.fileName()) == alone || read(own.fileName()) == "[General]\n" + alone, alone.constData());
+
+            QByteArray after = content;
+            QVERIFY2(IniFile::setValueIn(after, key, value), qPrintable(key));
+            QSettings now(write(after), QSettings::IniFormat);
+            QCOMPARE(now.value(key), QSettings(write(alone), QSettings::IniFormat).value(key));
+            QStringList others = now.allKeys();
+            QStringList kept = keys;
+            others.removeAll(key);
+            kept.removeAll(key);
+            QCOMPARE(others, kept);
+            for (const QString& other : others)
+                QCOMPARE(now.value(other), before.value(other));
+            int prefix = 0;
+            while (prefix < content.size() && prefix < after.size() && content.at(prefix) == after.at(prefix))
+                ++prefix;
+            int suffix = 0;
+            while (suffix < content.size() - prefix && suffix < after.size() - prefix && content.at(content.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
+                ++suffix;
+            const IniDocument::Entry* old = IniDocument(content).find(key);
+            QVERIFY2(old ? prefix > old->equals && content.size() - suffix <= old->end : content.size() - suffix == prefix,
+                     qPrintable(key));
+        }
+    }
+
+    // What a write looks like, to the byte.
+    void iniWritesOnlyTheKeysLine_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QByteArray>("after");  // null: refused, the file as it was
+        const QByteArray conf("; c\r\n[SIP]\r\nPassword=p@ss;word#1\r\n[NTP_Serv]\r\nUser_Set=0 ; mode\r\nZoneInfo=Asia/Seoul");
+        QTest::newRow("replaced, CRLF and comment kept") << conf << "NTP_Serv/User_Set" << QVariant(1)
+            << QByteArray(conf).replace("User_Set=0 ", "User_Set=1 ");
+        QTest::newRow("added to a group, no final line end") << conf << "NTP_Serv/User_TimeZone" << QVariant("Europe/Paris")
+            << conf + "\r\nUser_TimeZone=Europe/Paris";
+        QTest::newRow("a group added") << QByteArray("[A]\nk=v\n") << "Ring Tones/Tone 1" << QVariant("x;y, \"z\"")
+            << QByteArray("[A]\nk=v\n\n[Ring%20Tones]\nTone%201=\"x;y, \\\"z\\\"\"\n");
+        QTest::newRow("outside any group") << QByteArray("top=1\n[G]\nk=v\n") << "other" << QVariant(true)
+            << QByteArray("top=1\nother=true\n[G]\nk=v\n");
+        QTest::newRow("an open quote would swallow the line") << QByteArray("[G]\nk=\"open\n") << "G/new"
+            << QVariant("x") << QByteArray();
+    }
+
+    void iniWritesOnlyTheKeysLine()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        QFETCH(QByteArray, after);
+        const QString path = write(before);
+        IniFile file(path);
+        QCOMPARE(file.setValue(key, value), !after.isNull());
+        QCOMPARE(read(path), after.isNull() ? before : after);
+        QCOMPARE(file.errorString(), after.isNull() ? QString("the key cannot be written without changing others") : QString());
+    }
+
+    // A link stays a link, the file keeps its mode, and this process's QSettings sees the new
+    // value at once, also when its size stays the same (Qt 4 compares whole seconds).
+    void iniReplaceKeepsLinkAndMode()
+    {
+        const QString target = write("[G]\nK=Asia/Seoul\n");
+        const QString link = m_dir.filePath("link.conf");
+        QVERIFY(QFile::link(target, link));
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        for (const char* zone : {"Asia/Tokyo", "Asia/Seoul", "Asia/Dubai"}) {
+            QVERIFY(IniFile(link).setValue("G/K", zone));
+            QCOMPARE(QSettings(link, QSettings::IniFormat).value("G/K").toString(), QString(zone));
+        }
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+        QCOMPARE(QFileInfo(target).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        QCOMPARE(QDir(m_dir.path()).entryList(QStringList("*.tmp-*"), QDir::Hidden | QDir::Files), QStringList());
+        QVERIFY(!IniFile("").setValue("G/K", 1));
+    }
+
+    // Whatever moment a save is killed at, the file is the old or the new one, never torn.
+    void iniKillDuringSavesNeverTearsTheFile()
+    {
+        const QString path = m_dir.filePath("killed.conf");
+        const QList<QVariant> values({"start", QString(300000, 'a'), QString(150000, 'b')});
+        QList<QByteArray> whole;
+        for (const QVariant& value : values) {
+            whole << "; other program\n[Other]\nKey=value\n";
+            QVERIFY(IniFile::setValueIn(whole.last(), "Ring/Tone", value));
+        }
+        for (int round = 0; round < 25; ++round) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(whole.at(0)) > 0);
+            file.close();
+            struct stat first, now;
+            QCOMPARE(stat(QFile::encodeName(path).constData(), &first), 0);
+            const pid_t child = fork();
+            for (int i = 1; child == 0; ++i)
+                IniFile(path).setValue("Ring/Tone", values.at(1 + i % 2));
+            QVERIFY(child > 0);
+            // The child's first replace, then a while into the next ones.
+            QElapsedTimer clock;
+            clock.start();
+            do
+                stat(QFile::encodeName(path).constData(), &now);
+            while (now.st_ino == first.st_ino && clock.elapsed() < kPhoneWaitLimitMs);
+            for (volatile int spin = 0; spin < (round * 7919) % 300000; ++spin) {
+            }
+            kill(child, SIGKILL);
+            waitpid(child, 0, 0);
+            QVERIFY2(now.st_ino != first.st_ino, "the child never wrote");
+            QVERIFY2(whole.contains(read(path)), qPrintable(QString("round %1: a torn file").arg(round)));
+        }
+        // What the kills left behind goes with the next save.
+        QVERIFY(IniFile(path).setValue("Ring/Tone", "end"));
+        QCOMPARE(QDir(m_dir.path()).entryList(QStringList(".killed.conf.tmp-*"), QDir::Hidden | QDir::Files), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(DataFilesTest)
+#include "tst_data_files.moc"
