@@ -569,7 +569,7 @@ private slots:
         QTest::keyPress(m_list, Qt::Key_Down);
         QTest::keyRelease(m_list, Qt::Key_Down);
         QTest::keyRelease(m_list, Qt::Key_Return);
-        QVERIFY(m_list->selectedIdx() == 2 && capture.count("ListView::keyReleaseEvent objectName: \"list\" false") == 2);
+        QVERIFY(m_list->selectedIdx() == 2 && capture.lines().count(QString::fromLatin1("ListView::keyReleaseEvent objectName: \"list\" false")) == 2);
         m_list->setActiveLeaveFocusSignal(true);
         m_list->setActiveEndLeaveFocusSignal(true);
         QSignalSpy leave(m_list, SIGNAL(leaveFocus())), endLeave(m_list, SIGNAL(endLeaveFocus(int))), focus(m_list, SIGNAL(focusChanged(int)));
