@@ -1,10 +1,13 @@
 // The time-zone table reader on any bytes: one record per line (LF, CR or CRLF ends it), each
 // record indexed once under its region, the regions sorted and distinct, each region's
 // cities sorted, no replacement characters (a line that is not UTF-8 is Latin-1), and a
-// second parse into the same containers adds the same records, each indexed once.
+// second parse into the same containers adds the same records, each indexed once, and each
+// record holds what the plain one-line reader makes of its line (no pooling, no fast path).
 #include "TimeZoneData.h"
 
+#include <QScopedPointer>
 #include <QSet>
+#include <QTextCodec>
 
 #include <stdint.h>
 #include <stdio.h>
@@ -70,6 +73,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         cities += list.size();
     }
     check(cities == n, "cities lost or doubled");
+
+    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
+    int i = 0;
+    // A byte order mark alone is no line.
+    for (int from = content == "\xef\xbb\xbf" ? 3 : 0; from < content.size(); ++i) {
+        int end = from;
+        while (end < content.size() && content.at(end) != '\n' && content.at(end) != '\r')
+            ++end;
+        const QByteArray bytes = content.mid(from, end - from);
+        QTextCodec::ConverterState state(from == 0 ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader);
+        QString line = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
+        if (state.invalidChars || state.remainingChars)
+            line = QString::fromLatin1(bytes.constData(), bytes.size());   // NULs included
+        QScopedPointer<TimeZoneData> plain(TimeZoneData::fromLine(line));
+        const TimeZoneData* r = records.at(i);
+        check(r->field1 == plain->field1 && r->field2 == plain->field2 && r->region == plain->region
+                  && r->city == plain->city && r->field4 == plain->field4 && r->field5 == plain->field5,
+              "a record differs from its line read alone");
+        from = end + (end + 1 < content.size() && content.at(end) == '\r' && content.at(end + 1) == '\n' ? 2 : 1);
+    }
 
     const QList<QString> regionsBefore = regions;
     TimeZoneData::parse(content, records, index, regions);
