@@ -215,7 +215,7 @@ private slots:
         QVERIFY(phonePaintsDuring(&bar, [&] { bar.setBgColor(Qt::red); }) > 0);
         QVERIFY(phonePaintsDuring(&bar, [&] { bar.setUnderlineColor(Qt::red, Qt::blue); }) > 0);
         QVERIFY(phonePaintsDuring(title, [&] { bar.setTitle("Settings | Time Zone"); }) > 0);
-        QVERIFY(phonePaintsDuring(title, [&] { bar.setTitleColor(Qt::red); }) > 0);
+        QVERIFY(phonePaintsDuring(title, [&] { bar.setTitleColor(Qt::red); }) > 0 && bar.titleColor() == QColor(Qt::red));
         QVERIFY(phonePaintsDuring(clock, [&] { bar.setTime24Hour(true); }) > 0);
         QVERIFY(phonePaintsDuring(clock, [&] { bar.timeout(); }) > 0);
         bar.setDisabledUpdateTitle(true);
@@ -366,8 +366,10 @@ private slots:
         QVERIFY(send(pages[0], QEvent::KeyRelease, Qt::Key_Context1) && later.wait());   // key 3 held on past 1000 ms
         QVERIFY(send(pages[3], QEvent::KeyRelease, Qt::Key_Context4));
         send(pages[4], QEvent::KeyRelease, Qt::Key_Context2);
-        for (int key : { Qt::Key_Context4, Qt::Key_Return, Qt::Key_F1 })
+        for (int key : { Qt::Key_Context4, Qt::Key_Return, Qt::Key_F1 }) {
             tap(pages[4], key);
+            tap(pages[4]->tail(), key);   // other keys reach no soft key, also sent to the bar itself
+        }
         QVERIFY(logs[0]->events == QStringList({ "down 0", "long 0", "up 0", "click 0" }) && logs[4]->events.isEmpty());
         QCOMPARE(logs[3]->events, QStringList({ "down 3", "long 3", "up 3", "click 3" }));
         // A second key takes the press over: its release ends it, the first one's release says nothing.

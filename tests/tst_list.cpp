@@ -85,21 +85,23 @@ const struct RowSheet {
       [](int v) {
           ListViewRadioItem* row = new ListViewRadioItem(v < 2 ? "Europe" : QString(40, QLatin1Char('W')), v % 2);
           row->setUseImage(v < 2);
+          row->setAlignment(v == 3 ? Qt::AlignRight | Qt::AlignVCenter : row->alignment());
           return row;
       } },
     { "check", 0, { 0, Focus, Pressed, V1, V1 | Focus, V1 | Pressed, V1 | Away, V1 | Inverse, V1 | Off },
       [](int v) { return new ListViewCheckItem("Auto Answer", v); } },
-    { "progress", 0, { 0, Focus, Pressed, Inverse, Off, V1, V2 | Inverse },
+    { "progress", 0, { 0, Focus, Pressed, Inverse, Off, V1, V2 | Inverse, V3 },
       [](int v) {
           ListViewProgressItem* row = new ListViewProgressItem("Volume", v == 2 ? 20 : 8);
-          row->setValue(v == 2 ? 20 : 3);
+          row->setValue(v == 2 ? 20 : v == 3 ? 0 : 3);
           row->setUseSlider(v == 1);
           return row;
       } },
-    { "info", 0, { 0, Focus, Inverse, Off, V1 },
+    { "info", 0, { 0, Focus, Inverse, Off, V1, V2 },
       [](int v) {
           ListViewInfoItem* row = new ListViewInfoItem("MAC", "00:11:22:33:44:55:66:77:88:99:aa:bb");
-          row->setInfoLeftMargin(v ? 0 : 167);   // the variant's info over the whole row
+          if (v < 2)
+              row->setInfoLeftMargin(v ? 0 : 167);   // variant 1: the info over the whole row
           row->setInfoRightMargin(v ? 0 : 10);
           row->setInfoAlignment(v ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
           return row;
@@ -139,7 +141,11 @@ const struct RowSheet {
           return v ? pictured(row) : row;
       } },
     { "alarm", 110, { 0, Pressed, Inverse, V1, V1 | Inverse },
-      [](int v) { return days(new ListViewAlarmItem("07:30", "Wake up", v)); } },
+      [](int v) {
+          ListViewAlarmItem* row = days(new ListViewAlarmItem("07:30", "Wake up", v));
+          row->setAlignment(v ? Qt::AlignRight | Qt::AlignVCenter : row->alignment());
+          return row;
+      } },
     { "timeedit", 0, { 0, Away, Inverse, Off, V1, V1 | Inverse },
       [](int v) {
           ListViewTimeEditItem* row = new ListViewTimeEditItem("Start", "08:15", "AM");
@@ -311,7 +317,8 @@ private slots:
         const QStringList cut{ "192.", "1920123456789", "192", "0123456789" };
         QVERIFY(titled.type() == 15 && checkLine.type() == 3 && cuts(lineEdit) == cut && cuts(checkLine) == cut && cuts(lineEditCheck) == cut);
         ListViewItem row("t", QPixmap(), QPixmap(kHoldSel));
-        QVERIFY(!row.pixmap(0) && row.pixmap(1) && !row.pixmap(2) && !row.pixmap(-1) && row.scrollBarAreaWidth() == 9);
+        QVERIFY(!row.pixmap(0) && row.pixmap(1) && !row.pixmap(2) && !row.pixmap(-1) && row.scrollBarAreaWidth() == 9
+                && row.backGroundColor() == QColor(Qt::white));
         row.setPixmap(QPixmap(kHold), QPixmap());   // without a select picture both are the normal one
         const QImage hold = QPixmap(kHold).toImage();
         QVERIFY(row.pixmap(0)->toImage() == hold && row.pixmap(1)->toImage() == hold);
@@ -341,8 +348,9 @@ private slots:
         subtitle.addSubTitle("one", -1, 19, Qt::red, Qt::blue);
         QVERIFY(!subtitle.subTitle(-1) && !subtitle.subTitle(1) && subtitle.subTitle(0)->textSelectColor() == Qt::blue);
         const textClass* run = subtitle.subTitle(0);
-        QCOMPARE(QList<int>({ refused, progress.maxValue(), progress.value(), run->textX(), run->textWidth(), run->textPt(), run->alignment() }),
-                 QList<int>({ 20, 2, 16, -1, 384, 19, 129 }));
+        QCOMPARE(QList<int>({ refused, progress.maxValue(), progress.value(), progress.step(), run->textX(), run->textWidth(), run->textPt(),
+                             run->alignment(), textClass("x").textPt() }),
+                 QList<int>({ 20, 2, 16, 1, -1, 384, 19, 129, 19 }));
         QCOMPARE(capture.lines(), QStringList({ "ListViewProgressItem::setMaxValue maxValue is over! check code! value: 16",
                                                 "ListViewSubTitleItem::subTitle index err", "ListViewSubTitleItem::subTitle index err" }));
         ListViewCallItem call(2, 0);
@@ -359,6 +367,32 @@ private slots:
         call.setLabelText(QString(60, QLatin1Char('W')));   // a long label stays shortened after a paint
         call.paint(&p, r);
         QVERIFY(call.labelText().size() < 60 && call.labelText().endsWith(QChar(0x2026)));
+        call.setThumbnailPath(kHold);
+        QVERIFY(call.thumbnail().toImage() == QPixmap(kHold).toImage());
+        // Labels: mnemonics and centring take the slow path; fonts alike but for underline differ.
+        auto drawn = [](const QFont& font, int align, const QString& text) {
+            QImage i(120, 30, QImage::Format_ARGB32);
+            i.fill(Qt::white);
+            QPainter a(&i);
+            a.setFont(font);
+            ListViewItem::drawLabel(&a, i.rect(), align | Qt::AlignVCenter, text);
+            return i;
+        };
+        QFont font = m_list->font(), underlined = font;
+        underlined.setUnderline(true);
+        QVERIFY(drawn(font, Qt::AlignLeft, "R&D") != drawn(font, Qt::AlignLeft, "") && drawn(font, Qt::AlignLeft, "Mid") != drawn(font, Qt::AlignHCenter, "Mid")
+                && drawn(font, Qt::AlignLeft, "Label") != drawn(underlined, Qt::AlignLeft, "Label"));
+        // A row painted alone fills its own background and leaves the painter as it found it.
+        ListViewInfoItem info("MAC", "x");
+        ListViewNetworkItem network("Office", "WPA2");
+        p.fillRect(r, Qt::red);
+        info.paint(&p, r);
+        network.paint(&p, r);
+        QVERIFY(image.pixel(383, 0) == qRgb(255, 255, 255) && p.font() == QFont() && p.pen() == QPen());
+        // Pictures missing before the host's resources come show once they are there.
+        TestHost::unloadPictures();
+        QVERIFY(ListViewItem::picture(kHold).isNull());
+        QVERIFY(TestHost::loadPictures() && !ListViewItem::picture(kHold).isNull());
         // Icons 0 to 31 in modes 0 to 2 (known numbers only in modes 1 and 2), then a path that does not load.
         QList<QImage> icons;
         for (int i = 0; i < 97; ++i) {
@@ -380,6 +414,7 @@ private slots:
     void model()
     {
         fresh(5);
+        QVERIFY(m_list->lineColor() == QColor(0, 0, 0) && m_list->scrollTopMargin() == 0 && m_list->scrollBottomMargin() == 0);
         QSignalSpy focus(m_list, SIGNAL(focusChanged(int)));
         m_list->removeItem(1);
         m_list->moveItem(0, 3);
