@@ -7,6 +7,7 @@
 #include "IniDocument.h"
 #include "IniFile.h"
 #include "MessageCapture.h"
+#include "RegularFile.h"
 #include "TestDir.h"
 #include "TestHost.h"
 #include "TestWait.h"
@@ -268,6 +269,8 @@ private slots:
             << QByteArray("[T]\nB=@ByteArray(ab)\nR=@Rect(1 2 3 4)\nZ=@Size(5 6)\nP=@Point(7 8)\nI=@Invalid()\nE=@@at\n"
                           "L=@@a, b\nX=\\x41\\102\\0\\x\nC=\\a\\b\\f\\n\\r\\t\\v\\\"\\\\\\q\\\nN=\"\\x4g\"\n");
         QTest::newRow("CR only, no final line end") << QByteArray("[A]\rk=v\r\r[B]\r; c\rk=\"w\"");
+        QTest::newRow("a header right after the byte order mark, General after a group")
+            << QByteArray("\xef\xbb\xbf[NTP_Serv]\nUser_Set=1\n[S]\nk=1\n[General]\ng=2\n");
         QTest::newRow("escaped names, odd lines")
             << QByteArray("[Ring%20Tones]\nTone%201=a\n%U00FCber=b\nk%3Dx=c\n=novalue\nnovalue\nk = spaced ; tail\n  indented=1\n[]\ne=\n");
     }
@@ -280,7 +283,7 @@ private slots:
         const QList<QVariant> values({QString("x;y, \"z\"\\ "), 42, QStringList({"a", "b, c"}), true, QByteArray("\0\xff", 2),
                                       QRect(1, 2, 3, 4), QString::fromUtf8("M\xc3\xbcller\t\n@"), QVariant(), -0.5});
         int n = 0;
-        for (const QString& key : keys + QStringList({"G/absent", "New Group/New Key", "top"})) {
+        for (const QString& key : keys + QStringList({"G/absent", "New Group/New Key", "top", "Zone/timezone", QString::fromUtf8("G/\xe3\x81\x82\xed\x95\x9c")})) {
             if (IniDocument::normalizedKey(key) != key)
                 continue;  // QSettings looks such a key up under another name
             QCOMPARE(IniFile::valueIn(content, key, "none"), before.value(key, "none"));
@@ -329,6 +332,9 @@ private slots:
             << conf + "\r\nUser_TimeZone=Europe/Paris";
         QTest::newRow("a group added") << QByteArray("[A]\nk=v\n") << "Ring Tones/Tone 1" << QVariant("x;y, \"z\"")
             << QByteArray("[A]\nk=v\n\n[Ring%20Tones]\nTone%201=\"x;y, \\\"z\\\"\"\n");
+        QTest::newRow("a group after a last line without its end") << QByteArray("[A]\nk=v") << "B/x" << QVariant(1)
+            << QByteArray("[A]\nk=v\n\n[B]\nx=1");
+        QTest::newRow("into an empty first group") << QByteArray("[G]\n") << "G/k" << QVariant(1) << QByteArray("[G]\nk=1\n");
         QTest::newRow("outside any group") << QByteArray("top=1\n[G]\nk=v\n") << "other" << QVariant(true)
             << QByteArray("top=1\nother=true\n[G]\nk=v\n");
         QTest::newRow("an open quote would swallow the line") << QByteArray("[G]\nk=\"open\n") << "G/new"
@@ -364,6 +370,13 @@ private slots:
         QCOMPARE(QFileInfo(target).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
         QCOMPARE(QDir(m_dir.path()).entryList(QStringList("*.tmp-*"), QDir::Hidden | QDir::Files), QStringList());
         QVERIFY(!IniFile("").setValue("G/K", 1));
+        const QString fresh = m_dir.filePath("new.conf"), dead = m_dir.filePath(".new.conf.tmp-999999-1"), live = m_dir.filePath(".new.conf.tmp-1-1");
+        QVERIFY(QFile(dead).open(QIODevice::WriteOnly) && QFile(live).open(QIODevice::WriteOnly));
+        QString error;
+        QByteArray status;
+        QVERIFY(RegularFile::replace(fresh, "x", &error) && read(fresh) == "x" && !QFile::exists(dead) && QFile::exists(live));
+        QCOMPARE(QFileInfo(fresh).permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner), QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(RegularFile::read("/proc/self/status", 1 << 20, &status, &error) == RegularFile::Read && status.endsWith('\n') && status.size() > 200);
     }
 
     // Whatever moment a save is killed at, the file is the old or the new one, never torn.
