@@ -32,6 +32,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPropertyAnimation>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -529,8 +530,12 @@ private slots:
                 popup.setContentsTitle("Region");
             }
             bands << WidgetImage::render(&popup);
+            // Rows keep where they were drawn; the pressed focus row is pressed.
+            QVERIFY(!c[0] || c[1] < 0 || (list->item(c[1])->geometry() == list->item(c[1])->itemRect()
+                                         && list->item(c[1])->textNoFocusSelectColor() == Qt::black && list->item(c[1])->isPressed() == (&c == &cases[7])));
         }
-        QCOMPARE(SelectPopupListView::thumbTop(160, 10, 1), 13);
+        SelectPopupListView bare;
+        QVERIFY(SelectPopupListView::thumbTop(160, 10, 1) == 13 && bare.testAttribute(Qt::WA_TranslucentBackground) && bare.lineLeftMargin() == 2);
         PHONE_VERIFY_REFERENCE(WidgetImage::stack(bands, 4), "popup");
     }
 
@@ -547,8 +552,10 @@ private slots:
             ImageButton button;
             button.resize(87, 25);
             button.setText(labels[i / 2]);
-            button.setLeftGap(labels[i / 2] == "gaps" ? 3 : 0);
-            button.setRightGap(button.leftGap());
+            if (labels[i / 2] != "gaps") {   // those keep the default gaps
+                button.setLeftGap(0);
+                button.setRightGap(0);
+            }
             if (button.text() == "pic") {
                 button.setIcon(icon);
                 button.setPressIcon(pressIcon);
@@ -672,7 +679,12 @@ private slots:
         // Next pages, OK does nothing outside multiple-check mode, cancel rejects without clicked(-1).
         for (ImageButton* b : { popup.nextButton(), popup.okButton(), popup.cancelButton() })
             QTest::mouseRelease(b, Qt::LeftButton);
-        QVERIFY(popup.listView()->startIdx() == 4 && SignalOrder::ints(finished) == QList<int>({ QDialog::Rejected }) && clicked.isEmpty());
+        QVERIFY(popup.listView()->startIdx() == 4 && SignalOrder::ints(finished) == QList<int>({ QDialog::Rejected }) && clicked.isEmpty() && popup.isHiding());
+        // Moving the popup moves the ends of its slide in and out.
+        popup.setGeometry(100, 0, 194, 120);
+        QVERIFY(popup.geometry() == QRect(100, 0, 194, 120) && popup.showAnimation()->endValue() == QRect(100, 0, 194, 160));
+        popup.setGeometry(QRect(190, 0, 194, 161));
+        QVERIFY(popup.showAnimation()->endValue() == QRect(0, 0, 194, 160) && popup.hideAnimation()->startValue() == QRect(0, 0, 194, 161));
         // Indices that name no row reject.
         for (int idx : { 10, 1000, -2 }) {
             popup.show();

@@ -1,5 +1,7 @@
 #include "MessageCapture.h"
 
+#include <QRegExp>
+
 static MessageCapture* s_current = 0;
 
 // The one Qt version branch of the captures: Qt 5's message handler gets the finished text,
@@ -63,35 +65,18 @@ void MessageCapture::record(QtMsgType type, const QString& message)
         s_current->m_lines.append(qMakePair(type, message));
 }
 
-QStringList MessageCapture::lines() const
+QStringList MessageCapture::lines(int type) const
 {
     QStringList out;
     for (int i = 0; i < m_lines.size(); ++i)
-        out.append(m_lines.at(i).second);
-    return out;
-}
-
-QStringList MessageCapture::lines(QtMsgType type) const
-{
-    QStringList out;
-    for (int i = 0; i < m_lines.size(); ++i)
-        if (m_lines.at(i).first == type)
+        if (type < 0 || m_lines.at(i).first == type)
             out.append(m_lines.at(i).second);
     return out;
-}
-
-bool MessageCapture::contains(const QString& line) const
-{
-    return lines().contains(line);
 }
 
 QStringList MessageCapture::linesStartingWith(const QString& prefix) const
 {
-    QStringList out;
-    for (int i = 0; i < m_lines.size(); ++i)
-        if (m_lines.at(i).second.startsWith(prefix))
-            out.append(m_lines.at(i).second);
-    return out;
+    return lines().filter(QRegExp(QLatin1Char('^') + QRegExp::escape(prefix)));
 }
 
 void MessageCapture::clear()

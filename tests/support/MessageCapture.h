@@ -12,9 +12,8 @@ public:
     MessageCapture();
     ~MessageCapture();
 
-    QStringList lines() const;
-    QStringList lines(QtMsgType type) const;
-    bool contains(const QString& line) const;
+    // Every line, or those of one QtMsgType.
+    QStringList lines(int type = -1) const;
     // Lines starting with the given text, e.g. a class and method prefix.
     QStringList linesStartingWith(const QString& prefix) const;
     void clear();
