@@ -312,7 +312,8 @@ private slots:
             int suffix = 0;
             while (suffix < content.size() - prefix && suffix < after.size() - prefix && content.at(content.size() - 1 - suffix) == after.at(after.size() - 1 - suffix))
                 ++suffix;
-            const IniDocument::Entry* old = IniDocument(content).find(key);
+            const IniDocument document(content);   // the entry lives in it
+            const IniDocument::Entry* old = document.find(key);
             QVERIFY2(old ? prefix > old->equals && content.size() - suffix <= old->end : content.size() - suffix == prefix,
                      qPrintable(key));
         }
