@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(QFileInfo(target).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
         QCOMPARE(QDir(m_dir.path()).entryList(QStringList("*.tmp-*"), QDir::Hidden | QDir::Files), QStringList());
         QVERIFY(!IniFile("").setValue("G/K", 1));
-        const QString fresh = m_dir.filePath("new.conf"), dead = m_dir.filePath(".new.conf.tmp-999999-1"), live = m_dir.filePath(".new.conf.tmp-1-1");
+        const QString fresh = m_dir.filePath("new.conf"), dead = m_dir.filePath(".new.conf.tmp-999999-1"), live = m_dir.filePath(QString(".new.conf.tmp-%1-1").arg(getpid()));
         QVERIFY(QFile(dead).open(QIODevice::WriteOnly) && QFile(live).open(QIODevice::WriteOnly));
         QString error;
         QByteArray status;
