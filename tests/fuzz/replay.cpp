@@ -26,6 +26,5 @@ int main(int argc, char** argv)
             ++played;
         }
     }
-    printf("replay: %d inputs\n", played);
     return played ? 0 : 1;
 }

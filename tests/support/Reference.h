@@ -12,7 +12,8 @@
 bool phoneMatchesReference(const QImage& image, const QString& name, QString* message);
 // Renders as on the phone and the same everywhere: the host's pictures, and the narrow face the
 // simulator shows the screen in as the application font and in place of the lists' own font.
-// False when either is missing; a build without the host's pictures (Qt 4) compares nothing.
+// False when either is missing where pictures are compared: not in a build without the host's
+// pictures (Qt 4), nor in a cross build, whose emulated renders may blend through other code.
 bool phoneReferenceSetup();
 
 #define PHONE_VERIFY_REFERENCE(image, name)                                     \
