@@ -48,7 +48,6 @@ template <class Row> Row* pictured(Row* row)
     return row;
 }
 
-// A page's call row with the hold background over it while selected.
 // Counts its deletions: the list owns its rows.
 struct CountedRow : ListViewItem {
     static int gone;
@@ -56,6 +55,7 @@ struct CountedRow : ListViewItem {
 };
 int CountedRow::gone = 0;
 
+// A page's call row with the hold background over it while selected.
 struct HoldRow : ListViewCallItem {
     HoldRow() : ListViewCallItem(3, 0) {}
     void paint(QPainter* p, QRect& r) override { ListViewCallItem::paint(p, r); drawBg(p, r); }
