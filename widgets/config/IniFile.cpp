@@ -126,14 +126,14 @@ bool variantText(const QVariant& v, QString* text)
     }
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
-    const char* spec = "@Variant(";
+    const char* prefix = "@Variant(";
     stream.setVersion(QDataStream::Qt_4_0);
     if (v.type() == QVariant::DateTime)
-        spec = phoneSettingsDateTime(stream);
+        prefix = phoneSettingsDateTime(stream);
     stream << v;
     if (stream.status() != QDataStream::Ok)
         return false;
-    *text = QLatin1String(spec) + QString::fromLatin1(bytes.constData(), bytes.size()) + QLatin1Char(')');
+    *text = QLatin1String(prefix) + QString::fromLatin1(bytes.constData(), bytes.size()) + QLatin1Char(')');
     return true;
 }
 
