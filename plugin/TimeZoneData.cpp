@@ -90,21 +90,7 @@ private:
 
     static bool equal(const QString& text, const ushort* u, int n)
     {
-        if (text.size() != n)
-            return false;
-        const ushort* t = reinterpret_cast<const ushort*>(text.constData());
-        int i = 0;
-        for (; i + 4 <= n; i += 4) {
-            quint64 a, b;
-            memcpy(&a, t + i, sizeof(a));
-            memcpy(&b, u + i, sizeof(b));
-            if (a != b)
-                return false;
-        }
-        for (; i < n; ++i)
-            if (t[i] != u[i])
-                return false;
-        return true;
+        return text.size() == n && memcmp(text.constData(), u, size_t(n) * sizeof(ushort)) == 0;
     }
 
     void rehash()
