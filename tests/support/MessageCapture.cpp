@@ -8,23 +8,15 @@ static MessageCapture* s_current = 0;
 // Qt 4's gets the bytes, with the trailing space that Qt 4's qDebug stream leaves.
 #if QT_VERSION >= 0x050000
 static QtMessageHandler s_previous = 0;
+#define PHONE_INSTALL_HANDLER qInstallMessageHandler
 
 static void handler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     MessageCapture::record(type, message);
 }
-
-static void install()
-{
-    s_previous = qInstallMessageHandler(handler);
-}
-
-static void uninstall()
-{
-    qInstallMessageHandler(s_previous);
-}
 #else
 static QtMsgHandler s_previous = 0;
+#define PHONE_INSTALL_HANDLER qInstallMsgHandler
 
 static void handler(QtMsgType type, const char* message)
 {
@@ -33,22 +25,12 @@ static void handler(QtMsgType type, const char* message)
         text.chop(1);
     MessageCapture::record(type, text);
 }
-
-static void install()
-{
-    s_previous = qInstallMsgHandler(handler);
-}
-
-static void uninstall()
-{
-    qInstallMsgHandler(s_previous);
-}
 #endif
 
 MessageCapture::MessageCapture() : m_outer(s_current)
 {
     if (!m_outer)
-        install();
+        s_previous = PHONE_INSTALL_HANDLER(handler);
     s_current = this;
 }
 
@@ -56,7 +38,7 @@ MessageCapture::~MessageCapture()
 {
     s_current = m_outer;
     if (!m_outer)
-        uninstall();
+        PHONE_INSTALL_HANDLER(s_previous);
 }
 
 void MessageCapture::record(QtMsgType type, const QString& message)
