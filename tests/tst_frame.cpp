@@ -22,6 +22,8 @@
 #include "Tail.h"
 #include "TailButton.h"
 #include "TestHost.h"
+#include "TestMain.h"
+#include "TestMetaTypes.h"
 #include "TestWait.h"
 #include "TextButton.h"
 #include "TimeLabel.h"
@@ -34,6 +36,7 @@
 #include <QLineEdit>
 #include <QPropertyAnimation>
 #include <QSignalSpy>
+#include <QPair>
 #include <QTest>
 
 namespace {
@@ -729,5 +732,5 @@ private slots:
 
 };
 
-QTEST_MAIN(FrameTest)
+PHONE_TEST_MAIN(FrameTest)
 #include "tst_frame.moc"

@@ -22,6 +22,7 @@
 #include "SlideListView.h"
 #include "TestDir.h"
 #include "TestHost.h"
+#include "TestMain.h"
 #include "TestWait.h"
 #include "TimerMark.h"
 #include "WidgetImage.h"
@@ -32,6 +33,7 @@
 #include <QValidator>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QPair>
 #include <QTest>
 
 namespace {
@@ -92,7 +94,7 @@ const struct RowSheet {
       [](int v) {
           ListViewRadioItem* row = new ListViewRadioItem(v < 2 ? "Europe" : QString(40, QLatin1Char('W')), v % 2);
           row->setUseImage(v < 2);
-          row->setAlignment(v == 3 ? Qt::AlignRight | Qt::AlignVCenter : row->alignment());
+          row->setAlignment(v == 3 ? int(Qt::AlignRight | Qt::AlignVCenter) : row->alignment());
           return row;
       } },
     { "check", 0, { 0, Focus, Pressed, V1, V1 | Focus, V1 | Pressed, V1 | Away, V1 | Inverse, V1 | Off },
@@ -110,7 +112,7 @@ const struct RowSheet {
           if (v < 2)
               row->setInfoLeftMargin(v ? 0 : 167);   // variant 1: the info over the whole row
           row->setInfoRightMargin(v ? 0 : 10);
-          row->setInfoAlignment(v ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+          row->setInfoAlignment(v ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter));
           return row;
       } },
     { "network", 0, { 0, Inverse, V1, V1 | Inverse, V2, V2 | Inverse },
@@ -150,7 +152,7 @@ const struct RowSheet {
     { "alarm", 110, { 0, Pressed, Inverse, V1, V1 | Inverse },
       [](int v) {
           ListViewAlarmItem* row = days(new ListViewAlarmItem("07:30", "Wake up", v));
-          row->setAlignment(v ? Qt::AlignRight | Qt::AlignVCenter : row->alignment());
+          row->setAlignment(v ? int(Qt::AlignRight | Qt::AlignVCenter) : row->alignment());
           return row;
       } },
     { "timeedit", 0, { 0, Away, Inverse, Off, V1, V1 | Inverse },
@@ -901,5 +903,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ListTest)
+PHONE_TEST_MAIN(ListTest)
 #include "tst_list.moc"

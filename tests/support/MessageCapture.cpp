@@ -1,5 +1,6 @@
 #include "MessageCapture.h"
 
+#include <QPair>
 #include <QRegExp>
 
 static MessageCapture* s_current = 0;

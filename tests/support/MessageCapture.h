@@ -1,6 +1,7 @@
 #ifndef MESSAGECAPTURE_H
 #define MESSAGECAPTURE_H
 
+#include <QPair>
 #include <QStringList>
 #include <QtGlobal>
 

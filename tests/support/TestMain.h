@@ -1,0 +1,37 @@
+#ifndef TESTMAIN_H
+#define TESTMAIN_H
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QScopedPointer>
+#include <QTest>
+
+// The suites' main(), on both Qt versions.
+#ifdef Q_WS_QWS
+// Under Qt for Embedded Linux a suite is its own window server, as the phone's host is, on
+// an in-memory screen (TestScreen): no frame buffer, no keyboard or mouse device, no network.
+QApplication* phoneTestServer(int argc, char** argv);
+#define PHONE_TEST_MAIN(Suite)                                           \
+    int main(int argc, char** argv)                                      \
+    {                                                                    \
+        QScopedPointer<QApplication> app(phoneTestServer(argc, argv));   \
+        Suite suite;                                                     \
+        return QTest::qExec(&suite, argc, argv);                         \
+    }
+#else
+#define PHONE_TEST_MAIN(Suite) QTEST_MAIN(Suite)
+#endif
+
+#if QT_VERSION >= 0x050000
+#define PHONE_TEST_GUILESS_MAIN(Suite) QTEST_GUILESS_MAIN(Suite)
+#else
+#define PHONE_TEST_GUILESS_MAIN(Suite)                                   \
+    int main(int argc, char** argv)                                      \
+    {                                                                    \
+        QCoreApplication app(argc, argv);                                \
+        Suite suite;                                                     \
+        return QTest::qExec(&suite, argc, argv);                         \
+    }
+#endif
+
+#endif
