@@ -12,11 +12,13 @@
 #include "ModalTimeout.h"
 #include "PageFixture.h"
 #include "Reference.h"
+#include "SettingsPeer.h"
 #include "SelectPopup.h"
 #include "SelectPopupListView.h"
 #include "SimClock.h"
 #include "Status.h"
 #include "TestHost.h"
+#include "TestMain.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -29,6 +31,7 @@
 #include <string.h>
 #include <sys/resource.h>
 #include <time.h>
+#include <utime.h>
 
 namespace {
 
@@ -387,7 +390,12 @@ private slots:
         const QStringList stored({"User", "Europe", "Paris"});
         QTest::newRow("a read-only file") << t << inParis << "douoso" << QStringList("popup-not-saved") << stored << refused << "read-only file";
         QTest::newRow("a read-only directory") << t << inParis << "douoo" << QStringList() << stored << refused << "read-only directory";
-        QTest::newRow("a full disk") << t << inParis << "douoo" << QStringList() << stored << refused << "cannot write: File too large";
+        const QString locked("locked by another writer for over 3000 ms");
+        QTest::newRow("a writer holding the lock") << t << inParis << "doauoo" << QStringList() << stored << refused << locked;
+        if (SettingsPeer::locksWithLockFile())
+            QTest::newRow("a fresh lock file of another host") << t << inParis << "doauoo" << QStringList() << stored << refused << locked;
+        QTest::newRow("a full disk") << t << inParis << "douoo" << QStringList() << stored << refused
+                                     << (SettingsPeer::locksWithLockFile() ? "cannot create the lock file" : "cannot write: File too large");
     }
 
     void selections()
@@ -416,9 +424,26 @@ private slots:
         limit.rlim_cur = fault.startsWith("cannot") ? 16 : unlimited;
         void (*handler)(int) = signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        // Another writer's lock, taken once the page has read the file.
+        SettingsPeer holder;
+        const QList<std::function<void()> > lock({[&]() {
+            QFile other(path + ".lock");
+            if (QString(QTest::currentDataTag()).contains("another host")) {
+                QVERIFY(other.open(QIODevice::WriteOnly) && other.write("1\nphone\nanother-host\n") > 0);
+                other.close();
+                // Fresh by the suite's stopped clock, which QLockFile reads too.
+                const time_t now = QDateTime::currentDateTimeUtc().toTime_t();
+                struct utimbuf times = {now, now};
+                QCOMPARE(utime(QFile::encodeName(other.fileName()).constData(), &times), 0);
+            } else {
+                QVERIFY(holder.hold(path));
+            }
+        }});
         Log seen(f.host());
         MessageCapture capture;
-        play(f, keys, shots);
+        play(f, keys, shots, lock);
+        holder.release();
+        QFile::remove(path + ".lock");
         limit.rlim_cur = unlimited;
         setrlimit(RLIMIT_FSIZE, &limit);
         signal(SIGXFSZ, handler);
@@ -461,5 +486,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(PageTest)
+PHONE_TEST_MAIN(PageTest)
 #include "tst_page.moc"

@@ -1,6 +1,7 @@
 #include "SimData.h"
 
-#include "RegularFile.h"
+#include "IniFile.h"
+#include "SharedFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,8 +52,12 @@ bool SimData::prepare(const QString& dir, bool fresh, QStringList* written)
             continue;
         const QByteArray content = shipped(name);
         QString error;
-        // Replaced, not rewritten in place: readers in this process see the new file at once.
-        if (content.isEmpty() || !RegularFile::replace(path, content, &error)) {
+        // Under the lock the host's and the pages' saves take, written as they write.
+        const bool saved = !content.isEmpty() && SharedFile::update(path, IniFile::MaxSize, [&content](QByteArray& file, QString*) -> bool {
+            file = content;
+            return true;
+        }, &error);
+        if (!saved) {
             qWarning() << "SimData::prepare cannot write:" << path;
             ok = false;
             continue;

@@ -2,7 +2,7 @@
 
 #include "IniDocument.h"
 #include "PhoneQt.h"
-#include "RegularFile.h"
+#include "SharedFile.h"
 
 #include <QDataStream>
 #include <QPoint>
@@ -268,7 +268,7 @@ void IniFile::load() const
     if (m_loaded)
         return;
     m_loaded = true;
-    RegularFile::read(m_path, MaxSize, &m_content, &m_error);
+    SharedFile::read(m_path, MaxSize, &m_content, &m_error);
 }
 
 QVariant IniFile::value(const QString& key, const QVariant& defaultValue) const
@@ -281,22 +281,20 @@ bool IniFile::setValue(const QString& key, const QVariant& value)
 {
     m_loaded = false;
     m_content.clear();
-    QByteArray content;
-    if (RegularFile::read(m_path, MaxSize, &content, &m_error) == RegularFile::Refused)
-        return false;
-    if (m_path.isEmpty()) {
-        m_error = QLatin1String("no file name");
-        return false;
-    }
-    QByteArray edited = content;
-    if (!setValueIn(edited, key, value, &m_error))
-        return false;
-    // The same bytes again: nothing to write.
-    if (edited != content && !RegularFile::replace(m_path, edited, &m_error))
-        return false;
-    m_content = edited;
-    m_loaded = true;
-    return true;
+    // What the file holds after the save, or, when it fails, what it held under the lock.
+    QByteArray before, after;
+    bool read = false;
+    const bool saved = SharedFile::update(m_path, MaxSize, [&](QByteArray& content, QString* error) -> bool {
+        before = content;
+        read = true;
+        if (!setValueIn(content, key, value, error))
+            return false;
+        after = content;
+        return true;
+    }, &m_error);
+    m_content = saved ? after : before;
+    m_loaded = read;
+    return saved;
 }
 
 QVariant IniFile::valueIn(const QByteArray& content, const QString& key, const QVariant& defaultValue)

@@ -13,7 +13,8 @@
 // with their spelling, escaping and order, comments, blank lines, line ends, encoding. The
 // edit is checked before it is written: should it change how QSettings reads any other key,
 // which only a broken file allows (an open quote running over the following lines), it is
-// refused. The file is then replaced atomically (RegularFile::replace).
+// refused. The whole read, edit and write holds the lock QSettings' writers take, and the
+// file is written as they write it (SharedFile).
 //
 // Reading takes regular files of at most MaxSize bytes; anything else reads as missing and
 // sets errorString(). The file is read once, at the first value(); setValue() reads it again.
@@ -31,8 +32,9 @@ public:
     // Value of "Group/Key" decoded as QSettings would; defaultValue when the file or key is
     // missing, or the file is not a readable regular file within the size cap.
     QVariant value(const QString& key, const QVariant& defaultValue = QVariant()) const;
-    // Writes one key: only that key's line changes (or the line / the group is added), the
-    // file is replaced atomically; false on any failure, the file then untouched.
+    // Writes one key: only that key's line changes (or the line / the group is added), under
+    // the writers' lock; false on any failure (a lock held too long included), the file then
+    // untouched.
     bool setValue(const QString& key, const QVariant& value);
     // Why the last read or write failed; empty when it did not.
     QString errorString() const;

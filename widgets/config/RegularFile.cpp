@@ -127,8 +127,17 @@ RegularFile::Status RegularFile::read(const QString& path, qint64 maxSize, QByte
         *error = systemError("cannot read", errno);
         return Refused;
     }
+    const Status status = read(fd, maxSize, data, error);
+    ::close(fd);
+    return status;
+}
+
+RegularFile::Status RegularFile::read(int fd, qint64 maxSize, QByteArray* data, QString* error)
+{
+    data->clear();
+    error->clear();
+    struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
         *error = QLatin1String("not a regular file");
         return Refused;
     }
@@ -142,19 +151,17 @@ RegularFile::Status RegularFile::read(const QString& path, qint64 maxSize, QByte
                 break;
             buffer.resize(int(qMin<qint64>(qint64(buffer.size()) * 2, maxSize + 1)));
         }
-        const ssize_t n = ::read(fd, buffer.data() + got, size_t(buffer.size() - got));
+        const ssize_t n = ::pread(fd, buffer.data() + got, size_t(buffer.size() - got), got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
             *error = systemError("cannot read", errno);
-            ::close(fd);
             return Refused;
         }
         if (n == 0)
             break;
         got += n;
     }
-    ::close(fd);
     if (got > maxSize) {
         *error = tooLarge(maxSize);
         return Refused;
@@ -162,6 +169,41 @@ RegularFile::Status RegularFile::read(const QString& path, qint64 maxSize, QByte
     buffer.truncate(int(got));
     *data = buffer;
     return Read;
+}
+
+RegularFile::Status RegularFile::probe(const QString& path, QString* error)
+{
+    error->clear();
+    struct stat st;
+    if (path.isEmpty())
+        return Missing;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return Missing;
+        *error = systemError("cannot read", errno);
+        return Refused;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *error = QLatin1String("not a regular file");
+        return Refused;
+    }
+    return Read;
+}
+
+bool RegularFile::isWritableFile(const QString& path, QString* error)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return true;
+    if (!S_ISREG(st.st_mode)) {
+        *error = QLatin1String("not a regular file");
+        return false;
+    }
+    if (!hasWriteBit(st) || access(QFile::encodeName(path).constData(), W_OK) != 0) {
+        *error = QLatin1String("read-only file");
+        return false;
+    }
+    return true;
 }
 
 bool RegularFile::replace(const QString& path, const QByteArray& data, QString* error)

@@ -26,6 +26,13 @@ public:
     // Missing: no file at the path (or an empty path); data stays empty and error too.
     // Refused: something else than a readable regular file within maxSize; error says why.
     static Status read(const QString& path, qint64 maxSize, QByteArray* data, QString* error);
+    // The same from an open file, from its start.
+    static Status read(int fd, qint64 maxSize, QByteArray* data, QString* error);
+    // What stands at the path, without opening it: Read for a regular file (or a link to one).
+    static Status probe(const QString& path, QString* error);
+    // Whether the file at the path, if any, is one that read() takes and replace() may write:
+    // false with the reason for anything else (a FIFO or a device is not opened).
+    static bool isWritableFile(const QString& path, QString* error);
 
     // False with the reason in error when the file could not be replaced; it is then as before.
     static bool replace(const QString& path, const QByteArray& data, QString* error);

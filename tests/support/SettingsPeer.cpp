@@ -1,0 +1,50 @@
+#include "SettingsPeer.h"
+
+#include "TestWait.h"
+
+SettingsPeer::SettingsPeer() {}
+
+SettingsPeer::~SettingsPeer()
+{
+    kill();
+}
+
+void SettingsPeer::start(const QStringList& args)
+{
+    m_process.start(QString::fromLocal8Bit(PHONE_SETTINGS_PEER), args);
+}
+
+QString SettingsPeer::finish()
+{
+    m_process.closeWriteChannel();
+    if (!m_process.waitForFinished(4 * kPhoneWaitLimitMs))
+        return QString::fromLatin1("still running");
+    return QString::fromLocal8Bit(m_process.readAllStandardOutput()).trimmed();
+}
+
+bool SettingsPeer::hold(const QString& file)
+{
+    start(QStringList() << QString::fromLatin1("hold") << file);
+    return phoneWaitFor([this]() -> bool {
+        return m_process.waitForReadyRead(10) || m_process.state() == QProcess::NotRunning
+               || m_process.bytesAvailable() > 0;
+    }) && m_process.readAllStandardOutput() == "held\n";
+}
+
+void SettingsPeer::release()
+{
+    finish();
+}
+
+void SettingsPeer::kill()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(kPhoneWaitLimitMs);
+    }
+}
+
+bool SettingsPeer::locksWithLockFile()
+{
+    return QT_VERSION >= 0x050000;
+}

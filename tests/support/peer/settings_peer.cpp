@@ -1,0 +1,110 @@
+// Another program beside the page, writing or reading a shared settings file, for the suites'
+// multi-process checks:
+//   settings_peer qsettings FILE GROUP KEYS ROUNDS   each key set to round + 1 "v"s, a QSettings per save
+//   settings_peer inifile FILE GROUP KEYS ROUNDS     the same through IniFile
+//   settings_peer reader FILE STOPFILE KEY...        QSettings reads until STOPFILE exists
+//   settings_peer hold FILE                          holds the writers' lock until stdin closes
+// Writers print "failed N" (saves that reported failure), the reader "reads N partial M"
+// (reads that missed one of the keys), the holder "held" once it holds the lock.
+#include "IniFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+#include <QTextStream>
+#if QT_VERSION >= 0x050000
+#include <QLockFile>
+#endif
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <string.h>
+#include <unistd.h>
+
+namespace {
+
+int write(const QStringList& args, bool viaQSettings)
+{
+    const QString file = args.at(2), group = args.at(3);
+    const int keys = args.at(4).toInt(), rounds = args.at(5).toInt();
+    int failed = 0;
+    for (int round = 0; round < rounds; ++round) {
+        for (int key = 0; key < keys; ++key) {
+            const QString name = group + QString::fromLatin1("/k%1").arg(key);
+            // Every save grows the file: Qt 4's QSettings takes a file of the size and second it
+            // saw last for unchanged, and its writers lose each other's equal-length changes.
+            const QString value(round + 1, QLatin1Char('v'));
+            if (viaQSettings) {
+                QSettings settings(file, QSettings::IniFormat);
+                settings.setValue(name, value);
+                settings.sync();
+                failed += settings.status() != QSettings::NoError;
+            } else {
+                failed += !IniFile(file).setValue(name, value);
+            }
+        }
+    }
+    printf("failed %d\n", failed);
+    return 0;
+}
+
+int read(const QStringList& args)
+{
+    const QString file = args.at(2), stop = args.at(3);
+    const QStringList keys = args.mid(4);
+    int reads = 0, partial = 0;
+    while (!QFile::exists(stop)) {
+        QSettings settings(file, QSettings::IniFormat);
+        ++reads;
+        for (int i = 0; i < keys.size(); ++i) {
+            if (!settings.contains(keys.at(i))) {
+                ++partial;
+                break;
+            }
+        }
+    }
+    printf("reads %d partial %d\n", reads, partial);
+    return 0;
+}
+
+int hold(const QString& file)
+{
+#if QT_VERSION >= 0x050000
+    QLockFile lock(QFileInfo(file).absoluteFilePath() + QLatin1String(".lock"));
+    if (!lock.lock())
+        return 1;
+#else
+    const int fd = open(QFile::encodeName(file).constData(), O_RDWR | O_CREAT, 0666);
+    struct flock range;
+    memset(&range, 0, sizeof range);
+    range.l_type = F_WRLCK;
+    range.l_whence = SEEK_SET;
+    if (fd < 0 || fcntl(fd, F_SETLKW, &range) != 0)
+        return 1;
+#endif
+    printf("held\n");
+    fflush(stdout);
+    char byte;
+    while (::read(0, &byte, 1) > 0) {
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString mode = args.value(1);
+    if ((mode == QLatin1String("qsettings") || mode == QLatin1String("inifile")) && args.size() == 6)
+        return write(args, mode == QLatin1String("qsettings"));
+    if (mode == QLatin1String("reader") && args.size() >= 5)
+        return read(args);
+    if (mode == QLatin1String("hold") && args.size() == 3)
+        return hold(args.at(2));
+    fprintf(stderr, "usage: settings_peer qsettings|inifile FILE GROUP KEYS ROUNDS | reader FILE STOPFILE KEY... | hold FILE\n");
+    return 2;
+}
