@@ -279,7 +279,7 @@ private slots:
             for (int v = 1; v <= s.last; ++v) {
                 set(v);
                 set(v);
-                QVERIFY2(shown(&bar, s.icon) && change.at(2 * v - 1).at(0).toInt() == v, s.slot);
+                QVERIFY2(shown(&bar, s.icon) && SignalOrder::intOf(change.at(2 * v - 1).at(0)) == v, s.slot);
                 icons << child(&bar, s.icon)->pixmap()->toImage();
             }
             const QImage last = child(&bar, s.icon)->pixmap()->toImage();

@@ -888,7 +888,10 @@ private slots:
         int early = -1;
         TimerMark before(TimerMark::before(70), [&] { early = hidden.count(); });
         list->hide();
-        QVERIFY(list->QWidget::isVisible() && !list->isVisible() && before.wait() && phoneWaitForSignal(hidden) && early == 0);
+        QVERIFY(list->QWidget::isVisible() && !list->isVisible() && before.wait());
+        // The slide may end within the same pass of the event loop as the mark.
+        PHONE_TRY_COMPARE(hidden.count(), 1);
+        QCOMPARE(early, 0);
         QVERIFY(!list->QWidget::isVisible() && list->geometry() == QRect(0, 200, 384, 100));
         list->QWidget::show();
         list->hide();

@@ -137,6 +137,15 @@ class PageTest : public QObject
         QVERIFY2(keys.finished() && !timeout.expired(), "the page closed before the keys ended");
     }
 
+    // Qt 4 takes a C string as Latin-1.
+    static QStringList utf8(std::initializer_list<const char*> texts)
+    {
+        QStringList list;
+        for (const char* text : texts)
+            list << QString::fromUtf8(text);
+        return list;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -299,13 +308,13 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("texts");  // title, three row titles, Default, User, Cancel
-        QTest::newRow("kr") << int(Core::LangKorean) << QStringList({"설정 | 시간 대", "설정방법", "지역설정", "도시선택", "기본", "사용자 설정", "취소"});
-        QTest::newRow("de_DE") << int(Core::LangGerman) << QStringList({"Einst | Zeitzone", "Zeit Updaten", "Zeitzone auswählen", "Stadt auswählen", "Standard", "Teilnehmer", "Abbrechen"});
-        QTest::newRow("es_ES") << int(Core::LangSpanish) << QStringList({"Configuracion | Zona Horaria", "Tiempo de actualizacion", "Seleccionar Zona horaria", "Selec. Hora de la Ciudad", "Omision", "Usuario", "Cancelar"});
-        QTest::newRow("it_IT") << int(Core::LangItalian) << QStringList({"Impostazioni | Ora locale", "Aggiorna l'orario", "Seleziona area", "Seleziona orario", "Predefinito", "Utente", "Annulla"});
-        QTest::newRow("ru_RU") << int(Core::LangRussian) << QStringList({"Настр. | Временная Зона", "Обновление Времени", "Выбор региона", "Выбор города", "Умолчание", "Пользователь", "Отмена"});
-        QTest::newRow("tr_TR") << int(Core::LangTurkish) << QStringList({"Elle Ayarlar | Saat Dilimi", "Saati güncelle", "Saat dilimi seç", "Saat dilimi şehrini seç", "Varsayılan", "Kullanıcı", "İptal"});
-        QTest::newRow("en") << int(Core::LangEnglish) << QStringList({"Settings | Time Zone", "Time Update", "Time Area Select", "Time City Select", "Default", "User", "Cancel"});
+        QTest::newRow("kr") << int(Core::LangKorean) << utf8({"설정 | 시간 대", "설정방법", "지역설정", "도시선택", "기본", "사용자 설정", "취소"});
+        QTest::newRow("de_DE") << int(Core::LangGerman) << utf8({"Einst | Zeitzone", "Zeit Updaten", "Zeitzone auswählen", "Stadt auswählen", "Standard", "Teilnehmer", "Abbrechen"});
+        QTest::newRow("es_ES") << int(Core::LangSpanish) << utf8({"Configuracion | Zona Horaria", "Tiempo de actualizacion", "Seleccionar Zona horaria", "Selec. Hora de la Ciudad", "Omision", "Usuario", "Cancelar"});
+        QTest::newRow("it_IT") << int(Core::LangItalian) << utf8({"Impostazioni | Ora locale", "Aggiorna l'orario", "Seleziona area", "Seleziona orario", "Predefinito", "Utente", "Annulla"});
+        QTest::newRow("ru_RU") << int(Core::LangRussian) << utf8({"Настр. | Временная Зона", "Обновление Времени", "Выбор региона", "Выбор города", "Умолчание", "Пользователь", "Отмена"});
+        QTest::newRow("tr_TR") << int(Core::LangTurkish) << utf8({"Elle Ayarlar | Saat Dilimi", "Saati güncelle", "Saat dilimi seç", "Saat dilimi şehrini seç", "Varsayılan", "Kullanıcı", "İptal"});
+        QTest::newRow("en") << int(Core::LangEnglish) << utf8({"Settings | Time Zone", "Time Update", "Time Area Select", "Time City Select", "Default", "User", "Cancel"});
     }
 
     void translations()
@@ -389,7 +398,9 @@ private slots:
         const QByteArray inParis("User_Set=1\nUser_TimeZone=Europe/Paris\n");
         const QStringList stored({"User", "Europe", "Paris"});
         QTest::newRow("a read-only file") << t << inParis << "douoso" << QStringList("popup-not-saved") << stored << refused << "read-only file";
-        QTest::newRow("a read-only directory") << t << inParis << "douoo" << QStringList() << stored << refused << "read-only directory";
+        // Qt 4.8's writers write in place: only Qt 5's need the directory (a lock file, a rename).
+        if (SettingsPeer::locksWithLockFile())
+            QTest::newRow("a read-only directory") << t << inParis << "douoo" << QStringList() << stored << refused << "read-only directory";
         const QString locked("locked by another writer for over 3000 ms");
         QTest::newRow("a writer holding the lock") << t << inParis << "doauoo" << QStringList() << stored << refused << locked;
         if (SettingsPeer::locksWithLockFile())

@@ -32,6 +32,11 @@ inline const char* phoneSettingsDateTime(QDataStream& stream)
 #endif
 }
 
+// Qt 4.8's INI reader knows no byte order mark (its bytes start the first line, values read
+// as Latin-1), and a ';' comment opening a line runs to the next '\n' only: a '\r' does not
+// end it, and the next line keeps its leading blanks. Qt 5 changed both.
+const bool kPhoneQt4Ini = QT_VERSION < 0x050000;
+
 // QMap::insertMulti(key, value): the new entry goes before the earlier ones of its key.
 // Qt 5.1 on take a hint where it goes (the entry last added under the same key, or end()
 // for a key above all others) and skip the search when it holds; a wrong hint only costs

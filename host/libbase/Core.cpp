@@ -29,6 +29,25 @@ bool isReadableConfig(const QString& path)
     return S_ISREG(st.st_mode) && st.st_size <= 4 * 1024 * 1024;
 }
 
+// A text quoted as Qt 5's qDebug quotes it, control characters escaped, on either Qt: Qt 4
+// would print them raw, and a zone name read from a file may hold any.
+QByteArray quoted(const QString& text)
+{
+    QString out(QLatin1Char('"'));
+    for (int i = 0; i < text.size(); ++i) {
+        const ushort c = text.at(i).unicode();
+        const char* named = c == '"' ? "\\\"" : c == '\\' ? "\\\\" : c == '\t' ? "\\t" : c == '\n' ? "\\n"
+                          : c == '\r' ? "\\r" : c == '\b' ? "\\b" : c == '\f' ? "\\f" : 0;
+        if (named)
+            out += QLatin1String(named);
+        else if (c < 0x20 || c == 0x7f || (c >= 0x80 && !text.at(i).isPrint()))
+            out += QString::fromLatin1("\\u%1").arg(c, 4, 16, QLatin1Char('0'));
+        else
+            out += text.at(i);
+    }
+    return (out + QLatin1Char('"')).toLocal8Bit();
+}
+
 // What the C library may take as a file name below its zone directory and nothing else:
 // components of letters, digits, '_', '-' and '+', each starting with a letter, joined by
 // single '/'. So no "..", no absolute path, no ':' (which names any file), no control
@@ -126,7 +145,7 @@ void Core::setTimeZoneFromConfig()
     if (zone.isEmpty())
         return;
     if (!isZoneName(zone)) {
-        qWarning() << "Core::setTimeZoneFromConfig refused zone:" << zone;
+        qWarning("Core::setTimeZoneFromConfig refused zone: %s", quoted(zone).constData());
         return;
     }
     qputenv("TZ", zone.toLocal8Bit());

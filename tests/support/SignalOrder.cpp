@@ -42,10 +42,18 @@ void SignalOrder::watch(QObject* sender, const char* signal, const Format& forma
     m_spies.append(new OrderedSpy(sender, signal, &events, format));
 }
 
+int SignalOrder::intOf(const QVariant& value)
+{
+    // An enum of a registered type: Qt 5 converts it, Qt 4 answers 0.
+    if (value.userType() >= int(QMetaType::User))
+        return *static_cast<const int*>(value.constData());
+    return value.toInt();
+}
+
 QList<int> SignalOrder::ints(const QSignalSpy& spy)
 {
     QList<int> out;
     for (int i = 0; i < spy.count(); ++i)
-        out << spy.at(i).at(0).toInt();
+        out << intOf(spy.at(i).at(0));
     return out;
 }

@@ -24,7 +24,9 @@ public:
 
     QStringList events;
 
-    // The first argument of every emission the spy holds, as ints (bools as 0 and 1).
+    // An argument as an int: ints, bools as 0 and 1, enums of the toolkit's registered types.
+    static int intOf(const QVariant& value);
+    // The first argument of every emission the spy holds, as ints.
     static QList<int> ints(const QSignalSpy& spy);
 
 private:

@@ -17,6 +17,9 @@ QApplication* phoneTestServer(int argc, char** argv)
     qputenv("QWS_DISPLAY", "PhoneTest:" + QByteArray::number(int(getpid())));
     qputenv("QWS_KEYBOARD", "None");
     qputenv("QWS_MOUSE_PROTO", "None");
+#ifdef PHONE_QWS_FONTS
+    qputenv("QT_QWS_FONTDIR", PHONE_QWS_FONTS);
+#endif
     // QApplication keeps argc and argv for its life, and takes out what it reads.
     static int count = argc;
     static QList<QByteArray> copies;

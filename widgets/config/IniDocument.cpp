@@ -1,5 +1,7 @@
 #include "IniDocument.h"
 
+#include "PhoneQt.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -59,9 +61,9 @@ bool nextLine(const char* d, int end, int& pos, Line& line)
         } else if (ch == '"') {
             quoted = !quoted;
         } else if (i == start + 1) {  // ';' opening a line: a comment
-            while (i < end && d[i] != '\n' && d[i] != '\r')
+            while (i < end && d[i] != '\n' && (kPhoneQt4Ini || d[i] != '\r'))
                 ++i;
-            while (i < end && isSpace(d[i]))
+            while (!kPhoneQt4Ini && i < end && isSpace(d[i]))
                 ++i;
             start = i;
         } else if (!quoted) {  // ';' after text ends the line
@@ -306,7 +308,7 @@ IniDocument::IniDocument(const QByteArray& data) : m_data(data), m_codec(0), m_b
     const int n = data.size();
     // After a UTF-8 byte order mark Qt decodes values as UTF-8, else as Latin-1; the mark
     // itself stays part of the first line before any header.
-    if (n >= 3 && uchar(d[0]) == 0xef && uchar(d[1]) == 0xbb && uchar(d[2]) == 0xbf) {
+    if (!kPhoneQt4Ini && n >= 3 && uchar(d[0]) == 0xef && uchar(d[1]) == 0xbb && uchar(d[2]) == 0xbf) {
         m_codec = QTextCodec::codecForName("UTF-8");
         m_body = 3;
     }

@@ -192,10 +192,12 @@ QByteArray insertedAfter(const QByteArray& d, int at, const QByteArray& line)
     return result.insert(at + lineBreak.size(), line + lineBreak);
 }
 
-QByteArray appendedSection(const IniDocument& doc, const QString& name, const QByteArray& line)
+QByteArray appendedSection(const IniDocument& doc, const QString& name, const QByteArray& line,
+                           QByteArray lineBreak = QByteArray())
 {
     const QByteArray& d = doc.data();
-    const QByteArray lineBreak = fileLineBreak(d);
+    if (lineBreak.isEmpty())
+        lineBreak = fileLineBreak(d);
     const bool hasBody = d.size() > doc.body();
     const bool endsWithBreak = hasBody && (d.endsWith('\n') || d.endsWith('\r'));
     QByteArray header;
@@ -349,6 +351,9 @@ bool IniFile::setValueIn(QByteArray& content, const QString& key, const QVariant
                 candidates << QByteArray(content).insert(before.body(), line + fileLineBreak(content));
         }
         candidates << appendedSection(before, name, line);
+        // After a last line that ends in no '\n' Qt 4's comment would run on: a '\n' ends it.
+        if (fileLineBreak(content) != "\n")
+            candidates << appendedSection(before, name, line, "\n");
     }
     for (int i = 0; i < candidates.size(); ++i) {
         if (keepsOthers(before, IniDocument(candidates.at(i)), k, encoded)) {
