@@ -5,7 +5,11 @@
 # find_package and pkg-config files) into DIR. Each installs the Debian packages it lacks first.
 # "make armhf" cross-builds for the phone's 32-bit ARM, "make test-armhf" runs the suites
 # under qemu-arm-static, each fenced into its own PID namespace (tools/armhf-run).
+# "make test-qt4 QT4_SDK=DIR" builds against the phone's Qt, a Qt 4.8 embedded SDK installed
+# in DIR, and runs the suites there.
 BUILD ?= build
+QT4_BUILD ?= build-qt4
+QT4_SDK ?=
 ARMHF_BUILD ?= build-armhf
 ARMHF_SYSROOT ?= $(ARMHF_BUILD)-sysroot
 JOBS ?= $(shell nproc)
@@ -14,7 +18,7 @@ PREFIX ?= /opt/phonewidgets
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test references bench bench-ir bench-detail render-check pictures fuzz install clean armhf test-armhf
+.PHONY: all deps configure build run test test-qt4 references bench bench-ir bench-detail render-check pictures fuzz install clean armhf test-armhf
 
 all: build
 
@@ -41,6 +45,18 @@ run: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The suites against a Qt 4.8 embedded SDK (QWS): each suite is its own window server on an
+# in-memory screen. Qt 4 has no theme painter, so the host's pictures come from the Qt 5 build.
+test-qt4: configure
+	@if [ -z "$(QT4_SDK)" ] || ! "$(QT4_SDK)/bin/qmake" -query QT_VERSION 2>/dev/null | grep -q '^4\.8'; then \
+	  echo "test-qt4: no Qt 4.8 SDK: give the prefix of one, e.g. make test-qt4 QT4_SDK=/opt/qt4 (it needs bin/qmake)"; \
+	  exit 1; fi
+	cmake --build $(BUILD) -j $(JOBS) --target phonetheme_rcc
+	cmake -S . -B $(QT4_BUILD) -DPHONE_QT=4 -DQT_QMAKE_EXECUTABLE=$(abspath $(QT4_SDK))/bin/qmake \
+	  -DPHONE_THEME_RCC=$(CURDIR)/$(BUILD)/theme/phonetheme.rcc $(CMAKE_FLAGS)
+	cmake --build $(QT4_BUILD) -j $(JOBS)
+	cd $(QT4_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # After an intended change of what is drawn: the suites write their renders as the new
 # reference pictures (tests/ref/); review them with git diff before committing.
@@ -113,4 +129,4 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(ARMHF_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ARMHF_BUILD) $(FUZZ_BUILD) $(QT4_BUILD)

@@ -24,6 +24,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QDir>
+#include <QPluginLoader>
 #include <QTest>
 
 #include <elf.h>
@@ -174,6 +175,11 @@ private slots:
         const QByteArray elf = file.readAll();
         QCOMPARE((elf.at(EI_CLASS) == ELFCLASS64 ? elfSection<Elf64_Ehdr, Elf64_Shdr>(elf, ".qtplugin")
                                                 : elfSection<Elf32_Ehdr, Elf32_Shdr>(elf, ".qtplugin")), record);
+
+        // The host's own loader takes it: the version and build key are those of the Qt in use.
+        QPluginLoader loader(f.library()->fileName());
+        QVERIFY2(loader.load(), qPrintable(loader.errorString()));
+        QVERIFY(loader.instance() && loader.instance() == f.instance() && loader.instance()->qt_metacast(kIid));
 
         // One parentless page while it lives, a new one after the host deleted it.
         QObject* first = f.instance();

@@ -37,7 +37,11 @@ QString scratchDir()
 
 void removeScratch()
 {
-    QDir(scratchDir()).removeRecursively();
+    QDir dir(scratchDir());
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
+    for (int i = 0; i < names.size(); ++i)
+        dir.remove(names.at(i));
+    dir.rmdir(dir.path());
 }
 
 QString scratchPath()
@@ -97,7 +101,7 @@ QVariant valueOf(uint8_t type, const QByteArray& bytes)
     case 5: return double(bytes.size()) / 8.0 - 3.0;
     case 6: return QVariant();
     case 7: return QVariantList() << bytes.size() << text;
-    default: return QDateTime::fromMSecsSinceEpoch(qint64(bytes.size()) * 86400000LL * 37, Qt::UTC);
+    default: return QDateTime::fromMSecsSinceEpoch(qint64(bytes.size()) * 86400000LL * 37).toUTC();
     }
 }
 
