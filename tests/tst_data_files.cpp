@@ -340,6 +340,8 @@ private slots:
         QTest::newRow("a group after a last line without its end") << QByteArray("[A]\nk=v") << "B/x" << QVariant(1)
             << QByteArray("[A]\nk=v\n\n[B]\nx=1");
         QTest::newRow("into an empty first group") << QByteArray("[G]\n") << "G/k" << QVariant(1) << QByteArray("[G]\nk=1\n");
+        QTest::newRow("a shorter value, lines after it") << QByteArray("[G]\nk=Europe/Amsterdam\nz=1\n") << "G/k" << QVariant("Asia/Seoul")
+            << QByteArray("[G]\nk=Asia/Seoul\nz=1\n");
         QTest::newRow("outside any group") << QByteArray("top=1\n[G]\nk=v\n") << "other" << QVariant(true)
             << QByteArray("top=1\nother=true\n[G]\nk=v\n");
         QTest::newRow("an open quote would swallow the line") << QByteArray("[G]\nk=\"open\n") << "G/new"
@@ -375,6 +377,9 @@ private slots:
         QCOMPARE(QFileInfo(target).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
         QCOMPARE(QDir(m_dir.path()).entryList(QStringList("*.tmp-*"), QDir::Hidden | QDir::Files), QStringList());
         QVERIFY(!IniFile("").setValue("G/K", 1));
+        // A refused save of a missing file leaves no file, and no lock.
+        const QString never = m_dir.filePath("never.conf");
+        QVERIFY(!IniFile(never).setValue("", 1) && !QFile::exists(never) && !QFile::exists(never + ".lock"));
         const QString fresh = m_dir.filePath("new.conf"), dead = m_dir.filePath(".new.conf.tmp-999999-1"), live = m_dir.filePath(QString(".new.conf.tmp-%1-1").arg(getpid()));
         QVERIFY(QFile(dead).open(QIODevice::WriteOnly) && QFile(live).open(QIODevice::WriteOnly));
         QString error;
