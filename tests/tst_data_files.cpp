@@ -25,6 +25,7 @@
 #include <QTest>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -386,6 +387,19 @@ private slots:
         QByteArray status;
         QVERIFY(RegularFile::replace(fresh, "x", &error) && read(fresh) == "x" && !QFile::exists(dead) && QFile::exists(live));
         QCOMPARE(QFileInfo(fresh).permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner), QFile::ReadOwner | QFile::WriteOwner);
+        // A replace whose write fails (a file-size limit, as a full disk) keeps the file, leaves no temporary.
+        struct rlimit limit;
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlim_t unlimited = limit.rlim_cur;
+        limit.rlim_cur = 4;
+        void (*handler)(int) = signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const bool replaced = RegularFile::replace(fresh, "more than four bytes", &error);
+        limit.rlim_cur = unlimited;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        signal(SIGXFSZ, handler);
+        QVERIFY(!replaced && error == "cannot write: File too large" && read(fresh) == "x");
+        QCOMPARE(QDir(m_dir.path()).entryList(QStringList(".new.conf.tmp-*"), QDir::Hidden | QDir::Files), QStringList(QFileInfo(live).fileName()));
         QVERIFY(RegularFile::read("/proc/self/status", 1 << 20, &status, &error) == RegularFile::Read && status.endsWith('\n') && status.size() > 200);
     }
 

@@ -75,25 +75,6 @@ void removeStaleTemporaries(const QByteArray& directory, const QByteArray& prefi
     closedir(dir);
 }
 
-bool writeAll(int fd, const QByteArray& data)
-{
-    const char* at = data.constData();
-    qint64 left = data.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, at, size_t(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        at += written;
-        left -= written;
-    }
-    return true;
-}
-
 } // namespace
 
 RegularFile::Status RegularFile::read(const QString& path, qint64 maxSize, QByteArray* data,
@@ -206,6 +187,22 @@ bool RegularFile::isWritableFile(const QString& path, QString* error)
     return true;
 }
 
+bool RegularFile::writeAt(int fd, const QByteArray& data, qint64 offset)
+{
+    for (qint64 done = 0; done < data.size();) {
+        const ssize_t n = ::pwrite(fd, data.constData() + done, size_t(data.size() - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
 bool RegularFile::replace(const QString& path, const QByteArray& data, QString* error)
 {
     error->clear();
@@ -271,7 +268,7 @@ bool RegularFile::replace(const QString& path, const QByteArray& data, QString* 
             // Only root may give a file away: the copy is then ours, with the same bits.
         }
     }
-    if (ok && !writeAll(fd, data)) {
+    if (ok && !writeAt(fd, data, 0)) {
         *error = systemError("cannot write", errno);
         ok = false;
     }

@@ -34,6 +34,9 @@ public:
     // false with the reason for anything else (a FIFO or a device is not opened).
     static bool isWritableFile(const QString& path, QString* error);
 
+    // All of data at offset in the open file; false with errno set otherwise.
+    static bool writeAt(int fd, const QByteArray& data, qint64 offset);
+
     // False with the reason in error when the file could not be replaced; it is then as before.
     static bool replace(const QString& path, const QByteArray& data, QString* error);
 };

@@ -59,22 +59,6 @@ bool lockFile(int fd, short type, QString* error)
     }, error);
 }
 
-bool writeAt(int fd, const QByteArray& data, qint64 offset)
-{
-    for (qint64 done = 0; done < data.size();) {
-        const ssize_t n = ::pwrite(fd, data.constData() + done, size_t(data.size() - done), offset + done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        done += n;
-    }
-    return true;
-}
-
 // Writes after over before in the open file, only from the first byte that differs. A shorter
 // content is padded with line ends to the old length, flushed, then cut: a kill in between
 // leaves blank lines, which read as nothing. Where the length stays, only the changed bytes
@@ -91,12 +75,12 @@ bool writeInPlace(int fd, const QByteArray& before, const QByteArray& after, QSt
     QByteArray bytes = after.mid(from, to - from);
     if (after.size() < before.size())
         bytes += QByteArray(before.size() - after.size(), '\n');
-    bool ok = writeAt(fd, bytes, from);
+    bool ok = RegularFile::writeAt(fd, bytes, from);
     if (ok && after.size() < before.size())
         ok = fsync(fd) == 0 && ftruncate(fd, after.size()) == 0;
     if (!ok) {
         *error = systemError("cannot write", errno);
-        if (writeAt(fd, before.mid(from), from))
+        if (RegularFile::writeAt(fd, before.mid(from), from))
             ftruncate(fd, before.size());
         fsync(fd);
         return false;
