@@ -4,6 +4,7 @@
 #include "TestScreen.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QList>
 #include <QVector>
 
@@ -30,5 +31,22 @@ QApplication* phoneTestServer(int argc, char** argv)
         args << copies[i].data();
     args << 0;
     return new QApplication(count, args.data(), QApplication::GuiServer);
+}
+#endif
+
+#ifdef Q_WS_QWS
+void phoneTestServerEnd()
+{
+    // Qt 4 keeps a font cache and the server's socket in /tmp/qtembedded-<display>.
+    QDir dir(QString::fromLatin1("/tmp/qtembedded-%1").arg(int(getpid())));
+    QDir fonts(dir.filePath(QString::fromLatin1("fonts")));
+    const QStringList cached = fonts.entryList(QDir::Files | QDir::Hidden);
+    for (int i = 0; i < cached.size(); ++i)
+        fonts.remove(cached.at(i));
+    dir.rmdir(QString::fromLatin1("fonts"));
+    const QStringList left = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (int i = 0; i < left.size(); ++i)
+        dir.remove(left.at(i));
+    QDir::root().rmdir(dir.path());
 }
 #endif

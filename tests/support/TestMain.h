@@ -10,13 +10,20 @@
 #ifdef Q_WS_QWS
 // Under Qt for Embedded Linux a suite is its own window server, as the phone's host is, on
 // an in-memory screen (TestScreen): no frame buffer, no keyboard or mouse device, no network.
+// phoneTestServerEnd() removes what the server kept in the system's temporary directory.
 QApplication* phoneTestServer(int argc, char** argv);
-#define PHONE_TEST_MAIN(Suite)                                           \
-    int main(int argc, char** argv)                                      \
-    {                                                                    \
-        QScopedPointer<QApplication> app(phoneTestServer(argc, argv));   \
-        Suite suite;                                                     \
-        return QTest::qExec(&suite, argc, argv);                         \
+void phoneTestServerEnd();
+#define PHONE_TEST_MAIN(Suite)                                               \
+    int main(int argc, char** argv)                                          \
+    {                                                                        \
+        int result;                                                          \
+        {                                                                    \
+            QScopedPointer<QApplication> app(phoneTestServer(argc, argv));   \
+            Suite suite;                                                     \
+            result = QTest::qExec(&suite, argc, argv);                       \
+        }                                                                    \
+        phoneTestServerEnd();                                                \
+        return result;                                                       \
     }
 #else
 #define PHONE_TEST_MAIN(Suite) QTEST_MAIN(Suite)
