@@ -25,10 +25,11 @@ QString SettingsPeer::finish()
 bool SettingsPeer::hold(const QString& file)
 {
     start(QStringList() << QString::fromLatin1("hold") << file);
-    return phoneWaitFor([this]() -> bool {
-        return m_process.waitForReadyRead(10) || m_process.state() == QProcess::NotRunning
-               || m_process.bytesAvailable() > 0;
-    }) && m_process.readAllStandardOutput() == "held\n";
+    // Without the event loop: a key driver's next step must not run before the lock is held.
+    QByteArray said;
+    while (!said.endsWith('\n') && m_process.waitForReadyRead(kPhoneWaitLimitMs))
+        said += m_process.readAllStandardOutput();
+    return said == "held\n";
 }
 
 void SettingsPeer::release()

@@ -16,7 +16,8 @@ public:
     void start(const QStringList& args);
     // Waits for the end; what it printed, trimmed ("failed 0", "reads 12 partial 0").
     QString finish();
-    // Holds the writers' lock of file until release() or a kill.
+    // Holds the writers' lock of file until release() or a kill; returns once it holds it,
+    // without running the event loop meanwhile.
     bool hold(const QString& file);
     void release();
     void kill();
