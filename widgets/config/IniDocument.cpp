@@ -181,7 +181,7 @@ IniDocument::Value unescapedValue(const char* d, int from, int to, QTextCodec* c
                         state = SkipBlanks;
                 } else if (ch == ',' && !inQuotes) {
                     if (!quoted)
-                        chopTrailingBlanks(text, chopLimit);
+                        chopTrailingBlanks(text, kPhoneQt4Ini ? 0 : chopLimit);
                     if (!result.isList) {
                         result.isList = true;
                         result.items.clear();
@@ -199,8 +199,9 @@ IniDocument::Value unescapedValue(const char* d, int from, int to, QTextCodec* c
                     i = j;
                 }
             }
-            if (state == End && !cutShort && !quoted)
-                chopTrailingBlanks(text, chopLimit);
+            // Qt 4 cuts escaped blanks too.
+            if (state == End && (kPhoneQt4Ini || !cutShort) && !quoted)
+                chopTrailingBlanks(text, kPhoneQt4Ini ? 0 : chopLimit);
         } else {  // Hex, Octal
             const int base = state == Hex ? 16 : 8;
             int digit = -1;
