@@ -465,6 +465,35 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList(QStringList("*killed.conf?*"), QDir::Hidden | QDir::Files), QStringList());
     }
 
+    // A save flushes what it wrote before anyone may read it as done: Qt 5 the new file before
+    // the rename and the directory after it; Qt 4.8 the bytes written in place, and a shorter
+    // file once more before it is cut. A flush that fails fails the save, the file as it was.
+    void savesFlushInOrder_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("fail");
+        QTest::addColumn<QString>("output");   // the writer's lines: result, then its calls
+        const bool qt5 = SettingsPeer::locksWithLockFile();
+        const QString replaced("fsync(file) rename fsync(dir)");
+        QTest::newRow("the same length") << QByteArray("[G]\nk0=x\n") << "" << "failed 0\n" + (qt5 ? replaced : "fsync(file)");
+        QTest::newRow("shorter") << QByteArray("[G]\nk0=xyz\n") << "" << "failed 0\n" + (qt5 ? replaced : "fsync(file) fsync(file)");
+        QTest::newRow("the flush fails") << QByteArray("[G]\nk0=x\n") << "PHONE_PEER_FAIL=fsync"
+            << "failed 1: cannot flush: Input/output error\n" + QString(qt5 ? "fsync(file)" : "fsync(file) fsync(file)");
+    }
+
+    void savesFlushInOrder()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, fail);
+        QFETCH(QString, output);
+        const QString path = write(before);
+        SettingsPeer writer;
+        writer.start(QStringList() << "inifile" << path << "G" << "1" << "1", QStringList() << "PHONE_PEER_TRACE=1" << fail);
+        QCOMPARE(writer.finish(), output);
+        QCOMPARE(read(path), fail.isEmpty() ? QByteArray("[G]\nk0=v\n") : before);
+        QCOMPARE(QDir(m_dir.path()).entryList(QStringList("*.tmp-*"), QDir::Hidden | QDir::Files), QStringList());
+    }
+
     // Programs saving distinct keys into one file at the same moment, through QSettings and
     // through IniFile, while this process saves the page's mode and another reads through
     // QSettings: every key ends at its last value, the keys that were there stay, and the

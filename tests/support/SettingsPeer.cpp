@@ -9,8 +9,9 @@ SettingsPeer::~SettingsPeer()
     kill();
 }
 
-void SettingsPeer::start(const QStringList& args)
+void SettingsPeer::start(const QStringList& args, const QStringList& environment)
 {
+    m_process.setEnvironment(QProcess::systemEnvironment() + environment);
     m_process.start(QString::fromLocal8Bit(PHONE_SETTINGS_PEER), args);
 }
 

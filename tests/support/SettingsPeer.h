@@ -13,7 +13,8 @@ public:
     SettingsPeer();
     ~SettingsPeer();
 
-    void start(const QStringList& args);
+    // environment: "NAME=value" entries added to this process's own.
+    void start(const QStringList& args, const QStringList& environment = QStringList());
     // Waits for the end; what it printed, trimmed ("failed 0", "reads 12 partial 0").
     QString finish();
     // Holds the writers' lock of file until release() or a kill; returns once it holds it,

@@ -62,7 +62,7 @@ bool lockFile(int fd, short type, QString* error)
 // Writes after over before in the open file, only from the first byte that differs. A shorter
 // content is padded with line ends to the old length, flushed, then cut: a kill in between
 // leaves blank lines, which read as nothing. Where the length stays, only the changed bytes
-// are written. On a failed write the old bytes go back.
+// are written. On a failed write or flush the old bytes go back.
 bool writeInPlace(int fd, const QByteArray& before, const QByteArray& after, QString* error)
 {
     int from = 0;
@@ -75,21 +75,23 @@ bool writeInPlace(int fd, const QByteArray& before, const QByteArray& after, QSt
     QByteArray bytes = after.mid(from, to - from);
     if (after.size() < before.size())
         bytes += QByteArray(before.size() - after.size(), '\n');
-    bool ok = RegularFile::writeAt(fd, bytes, from);
-    if (ok && after.size() < before.size())
-        ok = fsync(fd) == 0 && ftruncate(fd, after.size()) == 0;
-    if (!ok) {
-        *error = systemError("cannot write", errno);
-        if (RegularFile::writeAt(fd, before.mid(from), from))
-            ftruncate(fd, before.size());
-        fsync(fd);
-        return false;
-    }
-    if (fsync(fd) != 0) {
-        *error = systemError("cannot flush", errno);
-        return false;
-    }
-    return true;
+    const char* failed = 0;
+    if (!RegularFile::writeAt(fd, bytes, from))
+        failed = "cannot write";
+    else if (after.size() < before.size() && fsync(fd) != 0)
+        failed = "cannot flush";
+    else if (after.size() < before.size() && ftruncate(fd, after.size()) != 0)
+        failed = "cannot write";
+    else if (fsync(fd) != 0)
+        failed = "cannot flush";
+    if (!failed)
+        return true;
+    // What readers see is the old file again, though storage may have failed.
+    *error = systemError(failed, errno);
+    if (RegularFile::writeAt(fd, before.mid(from), from))
+        ftruncate(fd, before.size());
+    fsync(fd);
+    return false;
 }
 
 // Qt 4's QSettings re-reads a file only when its size or its time in whole seconds changed.

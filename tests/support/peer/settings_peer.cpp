@@ -4,8 +4,12 @@
 //   settings_peer inifile FILE GROUP KEYS ROUNDS     the same through IniFile
 //   settings_peer reader FILE STOPFILE KEY...        QSettings reads until STOPFILE exists
 //   settings_peer hold FILE                          holds the writers' lock until stdin closes
-// Writers print "failed N" (saves that reported failure), the reader "reads N partial M"
-// (reads that missed one of the keys), the holder "held" once it holds the lock.
+// Writers print "failed N" (saves that reported failure), then ": " and the last reason if N is
+// not 0; the reader "reads N partial M" (reads that missed one of the keys), the holder "held"
+// once it holds the lock. With PHONE_PEER_TRACE=1 a writer also prints, on a line of its own,
+// the flushes and renames its saves made, in order ("fsync(file) rename fsync(dir)"); with
+// PHONE_PEER_FAIL=fsync its first flush fails with EIO. The calls are this program's own, so
+// the library's calls reach them first.
 #include "IniFile.h"
 
 #include <QCoreApplication>
@@ -18,10 +22,49 @@
 #include <QLockFile>
 #endif
 
+#include <dlfcn.h>
+#include <errno.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+QByteArray s_trace;
+
+// Notes a call; true when it is to fail instead.
+bool traced(const char* call, bool failable)
+{
+    if (qgetenv("PHONE_PEER_TRACE") == "1")
+        s_trace += (s_trace.isEmpty() ? "" : " ") + QByteArray(call);
+    static bool failed = false;
+    if (!failable || failed || qgetenv("PHONE_PEER_FAIL") != QByteArray(call).left(5))
+        return false;
+    failed = true;
+    errno = EIO;
+    return true;
+}
+
+} // namespace
+
+extern "C" int fsync(int fd)
+{
+    static int (*real)(int) = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    struct stat st;
+    if (traced(fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? "fsync(dir)" : "fsync(file)", true))
+        return -1;
+    return real(fd);
+}
+
+extern "C" int rename(const char* from, const char* to)
+{
+    static int (*real)(const char*, const char*) =
+        reinterpret_cast<int (*)(const char*, const char*)>(dlsym(RTLD_NEXT, "rename"));
+    traced("rename", false);
+    return real(from, to);
+}
 
 namespace {
 
@@ -30,6 +73,7 @@ int write(const QStringList& args, bool viaQSettings)
     const QString file = args.at(2), group = args.at(3);
     const int keys = args.at(4).toInt(), rounds = args.at(5).toInt();
     int failed = 0;
+    QString reason;
     for (int round = 0; round < rounds; ++round) {
         for (int key = 0; key < keys; ++key) {
             const QString name = group + QString::fromLatin1("/k%1").arg(key);
@@ -42,11 +86,17 @@ int write(const QStringList& args, bool viaQSettings)
                 settings.sync();
                 failed += settings.status() != QSettings::NoError;
             } else {
-                failed += !IniFile(file).setValue(name, value);
+                IniFile ini(file);
+                if (!ini.setValue(name, value)) {
+                    ++failed;
+                    reason = ini.errorString();
+                }
             }
         }
     }
-    printf("failed %d\n", failed);
+    printf("failed %d%s\n", failed, reason.isEmpty() ? "" : qPrintable(QLatin1String(": ") + reason));
+    if (!s_trace.isEmpty())
+        printf("%s\n", s_trace.constData());
     return 0;
 }
 
