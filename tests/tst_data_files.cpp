@@ -491,7 +491,7 @@ private slots:
         writer.start(QStringList() << "inifile" << path << "G" << "1" << "1", QStringList() << "PHONE_PEER_TRACE=1" << fail);
         QCOMPARE(writer.finish(), output);
         QCOMPARE(read(path), fail.isEmpty() ? QByteArray("[G]\nk0=v\n") : before);
-        QCOMPARE(QDir(m_dir.path()).entryList(QStringList("*.tmp-*"), QDir::Hidden | QDir::Files), QStringList());
+        QCOMPARE(QDir(m_dir.path()).entryList(QStringList("." + QFileInfo(path).fileName() + ".tmp-*"), QDir::Hidden | QDir::Files), QStringList());
     }
 
     // Programs saving distinct keys into one file at the same moment, through QSettings and
