@@ -467,18 +467,26 @@ private slots:
 
     // A save flushes what it wrote before anyone may read it as done: Qt 5 the new file before
     // the rename and the directory after it; Qt 4.8 the bytes written in place, and a shorter
-    // file once more before it is cut. A flush that fails fails the save, the file as it was.
+    // file once more before it is cut. A flush that fails fails the save, the file as it was; an
+    // interrupted write goes on; a kill at the first flush leaves the old file (Qt 5) or the new
+    // one padded with line ends (Qt 4).
     void savesFlushInOrder_data()
     {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("fail");
         QTest::addColumn<QString>("output");   // the writer's lines: result, then its calls
+        QTest::addColumn<QByteArray>("after");
         const bool qt5 = SettingsPeer::locksWithLockFile();
         const QString replaced("fsync(file) rename fsync(dir)");
-        QTest::newRow("the same length") << QByteArray("[G]\nk0=x\n") << "" << "failed 0\n" + (qt5 ? replaced : "fsync(file)");
-        QTest::newRow("shorter") << QByteArray("[G]\nk0=xyz\n") << "" << "failed 0\n" + (qt5 ? replaced : "fsync(file) fsync(file)");
+        const QByteArray saved("[G]\nk0=v\n");
+        QTest::newRow("the same length") << QByteArray("[G]\nk0=x\n") << "" << "failed 0\n" + (qt5 ? replaced : "fsync(file)") << saved;
+        QTest::newRow("shorter") << QByteArray("[G]\nk0=xyz\n") << "" << "failed 0\n" + (qt5 ? replaced : "fsync(file) fsync(file)") << saved;
         QTest::newRow("the flush fails") << QByteArray("[G]\nk0=x\n") << "PHONE_PEER_FAIL=fsync"
-            << "failed 1: cannot flush: Input/output error\n" + QString(qt5 ? "fsync(file)" : "fsync(file) fsync(file)");
+            << "failed 1: cannot flush: Input/output error\n" + QString(qt5 ? "fsync(file)" : "fsync(file) fsync(file)") << QByteArray("[G]\nk0=x\n");
+        QTest::newRow("a write interrupted") << QByteArray("[G]\nk0=x\n") << "PHONE_PEER_FAIL=pwrite"
+            << "failed 0\n" + (qt5 ? replaced : "fsync(file)") << saved;
+        QTest::newRow("killed at the first flush") << QByteArray("[G]\nk0=xyz\n") << "PHONE_PEER_FAIL=kill" << ""
+            << (qt5 ? QByteArray("[G]\nk0=xyz\n") : saved + "\n\n");
     }
 
     void savesFlushInOrder()
@@ -486,11 +494,14 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QString, fail);
         QFETCH(QString, output);
+        QFETCH(QByteArray, after);
         const QString path = write(before);
         SettingsPeer writer;
         writer.start(QStringList() << "inifile" << path << "G" << "1" << "1", QStringList() << "PHONE_PEER_TRACE=1" << fail);
         QCOMPARE(writer.finish(), output);
-        QCOMPARE(read(path), fail.isEmpty() ? QByteArray("[G]\nk0=v\n") : before);
+        QCOMPARE(read(path), after);
+        // A killed writer's temporary goes with the next save.
+        QVERIFY(IniFile(path).setValue("G/k1", 1));
         QCOMPARE(QDir(m_dir.path()).entryList(QStringList("." + QFileInfo(path).fileName() + ".tmp-*"), QDir::Hidden | QDir::Files), QStringList());
     }
 

@@ -7,9 +7,10 @@
 // Writers print "failed N" (saves that reported failure), then ": " and the last reason if N is
 // not 0; the reader "reads N partial M" (reads that missed one of the keys), the holder "held"
 // once it holds the lock. With PHONE_PEER_TRACE=1 a writer also prints, on a line of its own,
-// the flushes and renames its saves made, in order ("fsync(file) rename fsync(dir)"); with
-// PHONE_PEER_FAIL=fsync its first flush fails with EIO. The calls are this program's own, so
-// the library's calls reach them first.
+// the flushes and renames its saves made, in order ("fsync(file) rename fsync(dir)"). With
+// PHONE_PEER_FAIL=fsync its first flush fails with EIO, =pwrite its first positioned write is
+// interrupted (EINTR) before writing, =kill it is killed at its first flush. The calls are this
+// program's own, so the library's calls reach them first.
 #include "IniFile.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,7 @@
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -37,13 +39,16 @@ QByteArray s_trace;
 // Notes a call; true when it is to fail instead.
 bool traced(const char* call, bool failable)
 {
-    if (qgetenv("PHONE_PEER_TRACE") == "1")
+    const QByteArray fail = qgetenv("PHONE_PEER_FAIL");
+    if (qgetenv("PHONE_PEER_TRACE") == "1" && qstrcmp(call, "pwrite") != 0)
         s_trace += (s_trace.isEmpty() ? "" : " ") + QByteArray(call);
     static bool failed = false;
-    if (!failable || failed || qgetenv("PHONE_PEER_FAIL") != QByteArray(call).left(5))
+    if (!failable || failed || fail.isEmpty() || !QByteArray(call).startsWith(fail == "kill" ? QByteArray("fsync") : fail))
         return false;
+    if (fail == "kill")
+        raise(SIGKILL);
     failed = true;
-    errno = EIO;
+    errno = fail == "pwrite" ? EINTR : EIO;
     return true;
 }
 
@@ -56,6 +61,15 @@ extern "C" int fsync(int fd)
     if (traced(fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? "fsync(dir)" : "fsync(file)", true))
         return -1;
     return real(fd);
+}
+
+extern "C" ssize_t pwrite(int fd, const void* data, size_t size, off_t offset)
+{
+    static ssize_t (*real)(int, const void*, size_t, off_t) =
+        reinterpret_cast<ssize_t (*)(int, const void*, size_t, off_t)>(dlsym(RTLD_NEXT, "pwrite"));
+    if (traced("pwrite", true))
+        return -1;
+    return real(fd, data, size, offset);
 }
 
 extern "C" int rename(const char* from, const char* to)
