@@ -66,7 +66,9 @@ extern "C" int fsync(int fd)
 extern "C" ssize_t pwrite(int fd, const void* data, size_t size, off_t offset)
 {
     static ssize_t (*real)(int, const void*, size_t, off_t) =
-        reinterpret_cast<ssize_t (*)(int, const void*, size_t, off_t)>(dlsym(RTLD_NEXT, "pwrite"));
+        reinterpret_cast<ssize_t (*)(int, const void*, size_t, off_t)>(
+            // 64-bit offsets on a 32-bit system: the headers name this one pwrite64.
+            dlsym(RTLD_NEXT, sizeof(off_t) > sizeof(long) ? "pwrite64" : "pwrite"));
     if (traced("pwrite", true))
         return -1;
     return real(fd, data, size, offset);
