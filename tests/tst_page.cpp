@@ -459,7 +459,7 @@ private slots:
         Log seen(f.host());
         MessageCapture capture;
         play(f, keys, shots, lock);
-        holder.release();
+        holder.finish();
         QFile::remove(path + ".lock");
         limit.rlim_cur = unlimited;
         setrlimit(RLIMIT_FSIZE, &limit);

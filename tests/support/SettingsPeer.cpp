@@ -2,13 +2,6 @@
 
 #include "TestWait.h"
 
-SettingsPeer::SettingsPeer() {}
-
-SettingsPeer::~SettingsPeer()
-{
-    kill();
-}
-
 void SettingsPeer::start(const QStringList& args, const QStringList& environment)
 {
     m_process.setEnvironment(QProcess::systemEnvironment() + environment);
@@ -31,11 +24,6 @@ bool SettingsPeer::hold(const QString& file)
     while (!said.endsWith('\n') && m_process.waitForReadyRead(kPhoneWaitLimitMs))
         said += m_process.readAllStandardOutput();
     return said == "held\n";
-}
-
-void SettingsPeer::release()
-{
-    finish();
 }
 
 void SettingsPeer::kill()

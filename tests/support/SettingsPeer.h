@@ -10,17 +10,16 @@
 class SettingsPeer
 {
 public:
-    SettingsPeer();
-    ~SettingsPeer();
+    SettingsPeer() {}
+    ~SettingsPeer() { kill(); }
 
     // environment: "NAME=value" entries added to this process's own.
     void start(const QStringList& args, const QStringList& environment = QStringList());
     // Waits for the end; what it printed, trimmed ("failed 0", "reads 12 partial 0").
     QString finish();
-    // Holds the writers' lock of file until release() or a kill; returns once it holds it,
+    // Holds the writers' lock of file until finish() or a kill; returns once it holds it,
     // without running the event loop meanwhile.
     bool hold(const QString& file);
-    void release();
     void kill();
 
     // Whether QSettings' writers lock with a lock file beside the file (Qt 5) rather than on the

@@ -3,12 +3,25 @@
 #ifdef Q_WS_QWS
 #include "TestScreen.h"
 
-#include <QByteArray>
 #include <QDir>
-#include <QList>
-#include <QVector>
 
 #include <unistd.h>
+
+namespace {
+
+void removeTree(const QString& path)
+{
+    const QFileInfoList entries = QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).isDir() && !entries.at(i).isSymLink())
+            removeTree(entries.at(i).filePath());
+        else
+            QFile::remove(entries.at(i).filePath());
+    }
+    QDir::root().rmdir(path);
+}
+
+} // namespace
 
 QApplication* phoneTestServer(int argc, char** argv)
 {
@@ -21,32 +34,14 @@ QApplication* phoneTestServer(int argc, char** argv)
 #ifdef PHONE_QWS_FONTS
     qputenv("QT_QWS_FONTDIR", PHONE_QWS_FONTS);
 #endif
-    // QApplication keeps argc and argv for its life, and takes out what it reads.
+    // QApplication keeps a reference to the count for its life.
     static int count = argc;
-    static QList<QByteArray> copies;
-    static QVector<char*> args;
-    for (int i = 0; i < argc; ++i)
-        copies << QByteArray(argv[i]);
-    for (int i = 0; i < copies.size(); ++i)
-        args << copies[i].data();
-    args << 0;
-    return new QApplication(count, args.data(), QApplication::GuiServer);
+    return new QApplication(count, argv, QApplication::GuiServer);
 }
-#endif
 
-#ifdef Q_WS_QWS
 void phoneTestServerEnd()
 {
     // Qt 4 keeps a font cache and the server's socket in /tmp/qtembedded-<display>.
-    QDir dir(QString::fromLatin1("/tmp/qtembedded-%1").arg(int(getpid())));
-    QDir fonts(dir.filePath(QString::fromLatin1("fonts")));
-    const QStringList cached = fonts.entryList(QDir::Files | QDir::Hidden);
-    for (int i = 0; i < cached.size(); ++i)
-        fonts.remove(cached.at(i));
-    dir.rmdir(QString::fromLatin1("fonts"));
-    const QStringList left = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (int i = 0; i < left.size(); ++i)
-        dir.remove(left.at(i));
-    QDir::root().rmdir(dir.path());
+    removeTree(QString::fromLatin1("/tmp/qtembedded-%1").arg(int(getpid())));
 }
 #endif

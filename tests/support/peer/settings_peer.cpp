@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
-#include <QTextStream>
 #if QT_VERSION >= 0x050000
 #include <QLockFile>
 #endif
@@ -118,17 +117,10 @@ int write(const QStringList& args, bool viaQSettings)
 
 int read(const QStringList& args)
 {
-    const QString file = args.at(2), stop = args.at(3);
-    const QStringList keys = args.mid(4);
     int reads = 0, partial = 0;
-    while (!QFile::exists(stop)) {
-        QSettings settings(file, QSettings::IniFormat);
-        ++reads;
-        for (int i = 0; i < keys.size(); ++i) {
-            if (!settings.contains(keys.at(i))) {
-                ++partial;
-                break;
-            }
+    for (; !QFile::exists(args.at(3)); ++reads) {
+        QSettings settings(args.at(2), QSettings::IniFormat);
+        for (int i = 4; i < args.size() && (settings.contains(args.at(i)) || (++partial, false)); ++i) {
         }
     }
     printf("reads %d partial %d\n", reads, partial);
@@ -165,12 +157,9 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QString mode = args.value(1);
-    if ((mode == QLatin1String("qsettings") || mode == QLatin1String("inifile")) && args.size() == 6)
-        return write(args, mode == QLatin1String("qsettings"));
-    if (mode == QLatin1String("reader") && args.size() >= 5)
+    if (mode == QLatin1String("reader"))
         return read(args);
-    if (mode == QLatin1String("hold") && args.size() == 3)
+    if (mode == QLatin1String("hold"))
         return hold(args.at(2));
-    fprintf(stderr, "usage: settings_peer qsettings|inifile FILE GROUP KEYS ROUNDS | reader FILE STOPFILE KEY... | hold FILE\n");
-    return 2;
+    return write(args, mode == QLatin1String("qsettings"));
 }
