@@ -13,11 +13,6 @@
 
 namespace {
 
-QString systemError(const char* what, int error)
-{
-    return QString::fromLatin1(what) + QLatin1String(": ") + QString::fromLocal8Bit(strerror(error));
-}
-
 QString tooLarge(qint64 maxSize)
 {
     return QString::fromLatin1("larger than %1 bytes").arg(maxSize);
@@ -46,13 +41,13 @@ bool resolveLinks(QByteArray& path, QString* error)
         QByteArray link(4096, '\0');
         const ssize_t length = readlink(path.constData(), link.data(), link.size());
         if (length < 0 || length >= link.size()) {
-            *error = systemError("cannot follow the link", length < 0 ? errno : ENAMETOOLONG);
+            *error = RegularFile::systemError("cannot follow the link", length < 0 ? errno : ENAMETOOLONG);
             return false;
         }
         link.truncate(int(length));
         path = link.startsWith('/') ? link : directoryOf(path) + '/' + link;
     }
-    *error = systemError("cannot follow the link", ELOOP);
+    *error = RegularFile::systemError("cannot follow the link", ELOOP);
     return false;
 }
 
@@ -187,6 +182,24 @@ bool RegularFile::isWritableFile(const QString& path, QString* error)
     return true;
 }
 
+QString RegularFile::systemError(const char* what, int error)
+{
+    return QString::fromLatin1(what) + QLatin1String(": ") + QString::fromLocal8Bit(strerror(error));
+}
+
+bool RegularFile::moveModificationTime(int fd, qint64 oldSeconds)
+{
+    struct stat now;
+    if (fstat(fd, &now) == 0 && now.st_mtime > oldSeconds)
+        return true;
+    struct timespec times[2];
+    times[0].tv_sec = 0;
+    times[0].tv_nsec = UTIME_OMIT;
+    times[1].tv_sec = time_t(oldSeconds + 1);
+    times[1].tv_nsec = 0;
+    return futimens(fd, times) == 0;
+}
+
 bool RegularFile::writeAt(int fd, const QByteArray& data, qint64 offset)
 {
     for (qint64 done = 0; done < data.size();) {
@@ -272,17 +285,9 @@ bool RegularFile::replace(const QString& path, const QByteArray& data, QString* 
         *error = systemError("cannot write", errno);
         ok = false;
     }
-    struct stat fresh;
-    if (ok && exists && fstat(fd, &fresh) == 0 && fresh.st_mtime <= old.st_mtime) {
-        struct timespec times[2];
-        times[0].tv_sec = 0;
-        times[0].tv_nsec = UTIME_OMIT;
-        times[1].tv_sec = old.st_mtime + 1;
-        times[1].tv_nsec = 0;
-        if (futimens(fd, times) != 0) {
-            *error = systemError("cannot set the modification time", errno);
-            ok = false;
-        }
+    if (ok && exists && !moveModificationTime(fd, old.st_mtime)) {
+        *error = systemError("cannot set the modification time", errno);
+        ok = false;
     }
     if (ok && fsync(fd) != 0) {
         *error = systemError("cannot flush", errno);

@@ -34,6 +34,12 @@ public:
     // false with the reason for anything else (a FIFO or a device is not opened).
     static bool isWritableFile(const QString& path, QString* error);
 
+    // "what: <the system's text for error>".
+    static QString systemError(const char* what, int error);
+    // Moves the open file's time to a later second than oldSeconds unless it is there already:
+    // Qt caches settings files per process and re-reads them only when size or time changed,
+    // Qt 4 comparing whole seconds. False with errno set when the time cannot be set.
+    static bool moveModificationTime(int fd, qint64 oldSeconds);
     // All of data at offset in the open file; false with errno set otherwise.
     static bool writeAt(int fd, const QByteArray& data, qint64 offset);
 

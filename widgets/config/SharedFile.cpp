@@ -39,11 +39,6 @@ bool waitForLock(const std::function<int()>& attempt, QString* error)
 }
 
 #if QT_VERSION < 0x050000
-QString systemError(const char* what, int error)
-{
-    return QString::fromLatin1(what) + QLatin1String(": ") + QString::fromLocal8Bit(strerror(error));
-}
-
 // Qt 4's QSettings locks the whole file with fcntl() and goes on without a lock where the
 // file system has none (NFS): so does this.
 bool lockFile(int fd, short type, QString* error)
@@ -87,25 +82,11 @@ bool writeInPlace(int fd, const QByteArray& before, const QByteArray& after, QSt
     if (!failed)
         return true;
     // What readers see is the old file again, though storage may have failed.
-    *error = systemError(failed, errno);
+    *error = RegularFile::systemError(failed, errno);
     if (RegularFile::writeAt(fd, before.mid(from), from))
         ftruncate(fd, before.size());
     fsync(fd);
     return false;
-}
-
-// Qt 4's QSettings re-reads a file only when its size or its time in whole seconds changed.
-void moveModificationTime(int fd, const struct stat& old)
-{
-    struct stat now;
-    if (fstat(fd, &now) != 0 || now.st_mtime > old.st_mtime)
-        return;
-    struct timespec times[2];
-    times[0].tv_sec = 0;
-    times[0].tv_nsec = UTIME_OMIT;
-    times[1].tv_sec = old.st_mtime + 1;
-    times[1].tv_nsec = 0;
-    futimens(fd, times);
 }
 
 // Opens the file for writing under the write lock, creating it if missing. The lock is taken
@@ -125,13 +106,13 @@ int openLocked(const QByteArray& name, bool* created, QString* error)
         }
         if (fd < 0) {
             *error = errno == EACCES || errno == EROFS ? QString::fromLatin1("read-only file")
-                                                       : systemError("cannot open", errno);
+                                                       : RegularFile::systemError("cannot open", errno);
             return -1;
         }
         struct stat held, atPath;
         if (!lockFile(fd, F_WRLCK, error) || fstat(fd, &held) != 0) {
             if (error->isEmpty())
-                *error = systemError("cannot open", errno);
+                *error = RegularFile::systemError("cannot open", errno);
             if (*created)
                 unlink(name.constData());
             ::close(fd);
@@ -167,7 +148,7 @@ RegularFile::Status SharedFile::read(const QString& path, qint64 maxSize, QByteA
     if (fd < 0) {
         if (errno == ENOENT)
             return RegularFile::Missing;
-        *error = systemError("cannot read", errno);
+        *error = RegularFile::systemError("cannot read", errno);
         return RegularFile::Refused;
     }
     // A writer that keeps the lock past the bound has hung: what it left is read all the same,
@@ -223,7 +204,7 @@ bool SharedFile::update(const QString& path, qint64 maxSize, const Edit& edit, Q
     ok = ok && edit(edited, error);
     if (ok && edited != content) {
         ok = writeInPlace(fd, content, edited, error);
-        moveModificationTime(fd, old);
+        RegularFile::moveModificationTime(fd, old.st_mtime);
     }
     // A file that this save made and did not fill goes again.
     if (created && (!ok || edited.isEmpty()))
