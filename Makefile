@@ -45,6 +45,7 @@ run: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@grep -h "^tst_[a-z_]*: SKIP:" $(BUILD)/Testing/Temporary/LastTest.log || true
 
 # The suites against a Qt 4.8 embedded SDK (QWS): each suite is its own window server on an
 # in-memory screen. Qt 4 has no theme painter, so the host's pictures come from the Qt 5 build.

@@ -28,6 +28,14 @@ if(TARGET tst_sim_run AND TARGET phonesim AND TARGET phonegallery)
     PHONEGALLERY_FILE="$<TARGET_FILE:phonegallery>" PHONE_PICTURES_CLOCK="${PHONE_PICTURES_CLOCK}")
   set_tests_properties(tst_sim_run PROPERTIES TIMEOUT 120)
 endif()
+if(TARGET phonesim)
+  # The face in a real browser, headless Chromium, through the pages the simulator serves;
+  # skipped, with its reason, where no Chromium is installed.
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  add_test(NAME tst_sim_browser
+    COMMAND Python3::Interpreter ${CMAKE_CURRENT_SOURCE_DIR}/tst_sim_browser.py $<TARGET_FILE:phonesim>)
+  set_tests_properties(tst_sim_browser PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
+endif()
 
 # The simulator's benchmark drives the same host; bench/ is configured after tests/.
 function(phone_sim_link_bench)

@@ -1,18 +1,19 @@
 #include "VncDisplay.h"
 
+#include "PcClock.h"
 #include "PhoneHost.h"
 #include "ScreenComposer.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QSet>
 #include <QWidget>
 
 #include <arpa/inet.h>
 #include <rfb/keysym.h>
 #include <rfb/rfb.h>
+#include <stdarg.h>
+#include <stdio.h>
 #include <string.h>
 
 // What one viewer holds down: keys (to tell a held key's repeats from a new press), its
@@ -184,9 +185,34 @@ VncDisplay::~VncDisplay()
     }
 }
 
+namespace {
+bool s_logging = false;
+
+// The library's log lines with the PC's time, not the phone's zone the process runs in.
+void logWithPcTime(const char* format, ...)
+{
+    if (!s_logging)
+        return;
+    va_list arguments;
+    va_start(arguments, format);
+    fputs(PcClock::now().toString("dd/MM/yyyy hh:mm:ss ").toLocal8Bit().constData(), stderr);
+    vfprintf(stderr, format, arguments);
+    fflush(stderr);
+    va_end(arguments);
+}
+} // namespace
+
 void VncDisplay::setLogging(bool on)
 {
+    s_logging = on;
     rfbLogEnable(on ? 1 : 0);
+    rfbLog = logWithPcTime;
+    rfbErr = logWithPcTime;
+}
+
+bool VncDisplay::logging()
+{
+    return s_logging;
 }
 
 bool VncDisplay::start(const Settings& settings)
@@ -237,12 +263,6 @@ bool VncDisplay::start(const Settings& settings)
         m_server->authPasswdData = static_cast<void*>(m_passwords);
         m_server->passwordCheck = rfbCheckPasswordByList;
     }
-    if (!settings.webDir.isEmpty() && QDir(settings.webDir).exists()) {
-        m_webDir = QFile::encodeName(settings.webDir);
-        m_server->httpDir = m_webDir.data();
-        m_server->httpPort = settings.port > 1124 ? settings.port - 100 : settings.port + 100;
-        m_server->http6Port = m_server->httpPort;
-    }
     rfbInitServer(m_server);
     if (m_server->listenSock == RFB_INVALID_SOCKET) {
         m_error = QString("cannot listen on %1 port %2").arg(name).arg(settings.port);
@@ -262,11 +282,6 @@ QString VncDisplay::errorString() const
 int VncDisplay::port() const
 {
     return m_server ? m_server->port : 0;
-}
-
-int VncDisplay::webPort() const
-{
-    return m_server && m_server->httpListenSock != RFB_INVALID_SOCKET ? m_server->httpPort : 0;
 }
 
 int VncDisplay::zoom() const

@@ -12,7 +12,7 @@ struct _rfbClientRec;
 struct _rfbScreenInfo;
 
 // The phone's screen in its face, served to any number of VNC viewers by LibVNCServer (also
-// to browsers over WebSockets, with noVNC's pages when they are installed). The
+// to browsers over WebSockets; WebFace serves the pages). The
 // application runs on Qt's offscreen platform: changed parts of the composed screen go out
 // as update rectangles; keys and clicks on the face's keys come in as the PC keys they
 // stand for, posted to the window with the keyboard, so the host maps both alike.
@@ -24,7 +24,6 @@ public:
         QString address;    // an IPv4 address or "localhost"
         int port;
         QString password;   // empty: none, only allowed on the loopback interface
-        QString webDir;     // noVNC's pages; empty: no web server
         int zoom;
     };
 
@@ -33,11 +32,11 @@ public:
 
     // The library's own lines (connections, encodings) on standard error, or none.
     static void setLogging(bool on);
+    static bool logging();
     // Listens; false with errorString() if the address or port cannot be had.
     bool start(const Settings& settings);
     QString errorString() const;
     int port() const;
-    int webPort() const;   // 0 without a web server
     int zoom() const;
     int clientCount() const;
 
@@ -68,7 +67,6 @@ private:
     QString m_error;
     QByteArray m_address6;
     QByteArray m_password;
-    QByteArray m_webDir;
     const char* m_passwords[2];
     bool m_composing;
     int m_clients;
