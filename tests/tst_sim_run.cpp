@@ -2,6 +2,7 @@
 // (the gallery, then the screenshot script's traced selection on the stopped clock), the
 // choice is in the phone's file, and every mistake on the command line is named before anything
 // runs.
+#include "PhoneFace.h"
 #include "SimData.h"
 
 #include <QDir>
@@ -55,6 +56,23 @@ private slots:
         QFile info(dir.filePath("phone/phone_info.conf"));
         QVERIFY(info.open(QIODevice::ReadOnly));
         QCOMPARE(info.readAll(), SimData::shipped("phone_info.conf").replace("User_Set=0\n", "User_Set=1\nUser_TimeZone=Europe/Paris\n"));
+    }
+
+    // Each line in the order things happened; the face at the zoom asked for.
+    void headlessRunSaysWhatItDid()
+    {
+        for (const int zoom : {1, 4}) {
+            QTemporaryDir dir;
+            const QString face = dir.filePath("face.png");
+            QString output;
+            QCOMPARE(run(PHONESIM_FILE, {"--headless", "--fresh", "--config-dir", dir.filePath("phone"), "--zoom",
+                                         QString::number(zoom), "--keys", "face " + face + " closepopups"}, &output), 0);
+            QCOMPARE(output.split('\n').mid(0, 3),
+                     QStringList({"phonesim: wrote timezone.tab, phone_info.conf, settings.conf, system.conf to "
+                                      + dir.filePath("phone"),
+                                  "phonesim: screenshot " + face, "phonesim: closeSelectPopup() sent to the pages"}));
+            QCOMPARE(QImage(face).size(), PhoneFace(zoom).size());
+        }
     }
 
     void commandLine_data()

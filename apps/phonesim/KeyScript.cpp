@@ -22,7 +22,7 @@ bool isNumber(const QString& word)
 } // namespace
 
 KeyScript::KeyScript(PhoneHost* host, QObject* parent)
-    : QObject(parent), m_host(host), m_pendingWait(0), m_keyDelay(0), m_running(false), m_marked(false)
+    : QObject(parent), m_host(host), m_pendingWait(0), m_keyDelay(0), m_faceZoom(2), m_running(false), m_marked(false)
 {
 }
 
@@ -99,7 +99,8 @@ bool KeyScript::parse(const QString& text)
             m_pendingWait += qMax(0, arg.toInt());
             ++i;
         } else if ((word == "shot" || word == "face") && !arg.isEmpty()) {
-            add(Shot, word == "face" ? 2 : 0, words.at(i + 1), m_keyDelay);
+            // The face's zoom is taken when the step plays: -1 stands for it.
+            add(Shot, word == "face" ? -1 : 0, words.at(i + 1), m_keyDelay);
             ++i;
         } else if (word == "lang" || word == "ime") {
             int value = -1;
@@ -150,6 +151,11 @@ int KeyScript::stepCount() const
 void KeyScript::setKeyDelay(int ms)
 {
     m_keyDelay = qMax(0, ms);
+}
+
+void KeyScript::setFaceZoom(int zoom)
+{
+    m_faceZoom = zoom;
 }
 
 bool KeyScript::isRunning() const
@@ -209,7 +215,7 @@ void KeyScript::play(const Step& step)
     case Press: m_host->sendPhoneKey(step.value, true); break;
     case Release: m_host->sendPhoneKey(step.value, false); break;
     case Shot: {
-        const QString file = m_host->saveScreenshot(step.text, step.value);
+        const QString file = m_host->saveScreenshot(step.text, step.value < 0 ? m_faceZoom : 0);
         if (!file.isEmpty())
             m_screenshots.append(file);
         break;

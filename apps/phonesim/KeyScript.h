@@ -35,6 +35,8 @@ public:
     // A real pause before each key, action and screenshot, to watch a run (default 0); set it
     // before parse().
     void setKeyDelay(int ms);
+    // The zoom of the face the "face" word writes (default 2, the face's own default).
+    void setFaceZoom(int zoom);
     // Plays the steps from the event loop, the first once the idle screen has the keyboard.
     void start();
     bool isRunning() const;
@@ -64,6 +66,7 @@ private:
     QList<Step> m_steps;
     int m_pendingWait;
     int m_keyDelay;
+    int m_faceZoom;
     bool m_running;
     bool m_marked;
     QElapsedTimer m_settling;

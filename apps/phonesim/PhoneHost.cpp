@@ -8,6 +8,7 @@
 #include "KeyMap.h"
 #include "ListView.h"
 #include "PageMenu.h"
+#include "PcClock.h"
 #include "PhoneFace.h"
 #include "ScreenComposer.h"
 #include "Status.h"
@@ -16,6 +17,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStandardPaths>
@@ -370,11 +372,13 @@ void PhoneHost::setImeStatus(int status)
     if (status < 0)
         status = (ime->imeStatus() + 1) % 5;
     ime->setImeStatus(status);
+    out() << "phonesim: input method " << ime->imeStatus() << "\n" << flush;
 }
 
 void PhoneHost::closePopups()
 {
     m_core->broadcast("closeSelectPopup()");
+    out() << "phonesim: closeSelectPopup() sent to the pages" << "\n" << flush;
 }
 
 QString PhoneHost::saveScreenshot(const QString& path, int faceZoom)
@@ -382,7 +386,7 @@ QString PhoneHost::saveScreenshot(const QString& path, int faceZoom)
     QString file = path;
     if (file.isEmpty())
         file = QString("phonesim-%1-%2.png")
-                   .arg(QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss"))
+                   .arg(PcClock::now().toString("yyyyMMdd-hhmmss"))
                    .arg(++m_screenshotCount);
     if (QDir::isRelativePath(file)) {
         QDir().mkpath(screenshotDir());
@@ -396,7 +400,9 @@ QString PhoneHost::saveScreenshot(const QString& path, int faceZoom)
         face.paint(&framed, picture, 0);
         picture = framed;
     }
-    if (!picture.save(file, "PNG")) {
+    // The format the name asks for (a test reads .ppm), else PNG.
+    const QByteArray suffix = QFileInfo(file).suffix().toLower().toLatin1();
+    if (!picture.save(file, QImageWriter::supportedImageFormats().contains(suffix) ? suffix.constData() : "PNG")) {
         out() << "phonesim: cannot write " << file << "\n" << flush;
         return QString();
     }

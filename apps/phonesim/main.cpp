@@ -3,11 +3,13 @@
 #include "IniFile.h"
 #include "KeyMap.h"
 #include "KeyScript.h"
+#include "PcClock.h"
 #include "PhoneHost.h"
 #include "SimClock.h"
 #include "SimData.h"
 #include "SimOptions.h"
 #include "VncDisplay.h"
+#include "WebFace.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -165,6 +167,7 @@ int main(int argc, char** argv)
 {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    PcClock::capture();
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -218,7 +221,7 @@ int main(int argc, char** argv)
         return 1;
     }
     if (!written.isEmpty())
-        out() << "phonesim: wrote " << written.join(", ") << " to " << configDir << "\n";
+        out() << "phonesim: wrote " << written.join(", ") << " to " << configDir << "\n" << flush;
     // The page reads its table from here instead of the phone's /etc/configs/phone.
     qputenv("PHONE_TIMEZONE_TAB", QDir(configDir).filePath("timezone.tab").toLocal8Bit());
 
@@ -254,6 +257,7 @@ int main(int argc, char** argv)
         }
 
         VncDisplay display(&host);
+        WebFace webFace;
         QProcess viewer;
         if (served) {
             VncDisplay::Settings settings;
@@ -261,7 +265,6 @@ int main(int argc, char** argv)
             settings.port = options.port;
             settings.password = options.password;
             settings.zoom = options.zoom;
-            settings.webDir = "/usr/share/novnc";
             VncDisplay::setLogging(options.verbose);
             if (!display.start(settings)) {
                 err() << "phonesim: " << display.errorString() << "\n";
@@ -272,13 +275,16 @@ int main(int argc, char** argv)
             out() << "phonesim: the phone is served on " << where << " port " << display.port()
                   << (options.password.isEmpty() ? " (this machine only, no password)" : " (password required)") << "\n"
                   << "  VNC viewer: vncviewer -MenuKey F12 " << host4 << "::" << display.port() << "\n";
-            if (display.webPort())
-                out() << "  browser:    http://" << host4 << ":" << display.webPort()
-                      << "/vnc.html?host=" << host4 << "&port=" << display.port() << "&autoconnect=1&resize=off\n";
-            else if (!QDir(settings.webDir).exists())
-                out() << "  browser:    install novnc for a web page of the phone\n";
+            WebFace::Settings web;
+            web.address = options.listenAddress;
+            web.port = display.port() > 1124 ? display.port() - 100 : display.port() + 100;
+            web.vncPort = display.port();
+            web.pagesDir = "/usr/share/novnc";
+            web.program = QStandardPaths::findExecutable("websockify");
+            if (webFace.start(web))
+                out() << "  browser:    " << webFace.url() << "\n";
             else
-                out() << "  browser:    none, the web port next to the VNC port is taken\n";
+                out() << "  browser:    none, " << webFace.errorString() << "\n";
             out() << "  keys: see the legend under the phone (H prints it here); Ctrl+C ends\n" << flush;
             if (options.display == SimOptions::Window) {
                 const QString program = QStandardPaths::findExecutable("vncviewer");
@@ -293,6 +299,7 @@ int main(int argc, char** argv)
                     QObject::connect(&viewer, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
                                      [] { QCoreApplication::exit(0); });
                     viewer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+                    viewer.setProcessEnvironment(PcClock::environment());
                     viewer.setStandardOutputFile(QProcess::nullDevice());
                     viewer.start(program, QStringList() << "-MenuKey" << "F12" << "-Shared"
                                                         << QString("%1::%2").arg(host4).arg(display.port()));
@@ -302,6 +309,7 @@ int main(int argc, char** argv)
 
         KeyScript script(&host);
         script.setKeyDelay(options.keyDelay);
+        script.setFaceZoom(options.zoom);
         if (!options.script.isEmpty()) {
             if (!script.parse(options.script)) {
                 err() << "phonesim: script: " << script.errorString() << "\n";
