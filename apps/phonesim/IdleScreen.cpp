@@ -15,6 +15,15 @@ const QColor kInk(0, 0, 0);
 const QColor kGrey(85, 85, 85);
 const QColor kLine(187, 187, 187);
 
+// The date in the phone's language; the clock keeps its digits and AM/PM either way.
+QLocale phoneLocale()
+{
+    const QString code = theCore ? Core::languageCode(theCore->language()) : QString();
+    if (code.isEmpty())
+        return QLocale(QLocale::English);
+    return QLocale(code == "kr" ? QString("ko_KR") : code);
+}
+
 QString utcOffset(const QDateTime& now)
 {
     const int seconds = now.offsetFromUtc();
@@ -35,6 +44,8 @@ IdleScreen::IdleScreen(QWidget* parent)
       m_painted(false),
       m_refreshCount(0)
 {
+    // The texts live in a static library: named here so that the linker keeps them.
+    Q_INIT_RESOURCE(phonesimcore_translations);
     setObjectName("IdleScreen");
     setGeometry(0, 26, 384, 134);
     setFocusPolicy(Qt::StrongFocus);
@@ -66,6 +77,8 @@ void IdleScreen::receiveMsg(const QString& command, const QByteArray&)
     qDebug() << "IdleScreen::receiveMsg command:" << command;
     if (command == "changedTimezone()" || command == "changedStatus()"
         || command == "changedLanguage()") {
+        if (command == "changedLanguage()")
+            reloadLanguage();
         refresh();
         if (command == "changedLanguage()" && isActiveWindow())
             setupStatus();
@@ -165,7 +178,7 @@ void IdleScreen::paintEvent(QPaintEvent*)
     }
 
     p.setFont(small);
-    p.drawText(QRect(0, 62, width(), 22), Qt::AlignCenter, english.toString(now.date(), "dddd, d MMMM yyyy"));
+    p.drawText(QRect(0, 62, width(), 22), Qt::AlignCenter, phoneLocale().toString(now.date(), "dddd, d MMMM yyyy"));
 
     QFont zoneFont = font();
     zoneFont.setPixelSize(16);

@@ -23,9 +23,13 @@ PageMenu::PageMenu(QWidget* parent)
 void PageMenu::setTitles(const QStringList& titles)
 {
     const int selected = m_list->selectedIdx();
-    m_titles = titles;
-    m_list->itemClear();
+    // A page's title is its place in the menus ("Settings | Time Zone"); this menu is that
+    // place, so it shows the last part.
+    m_titles.clear();
     for (const QString& title : titles)
+        m_titles << title.section('|', -1).trimmed();
+    m_list->itemClear();
+    for (const QString& title : m_titles)
         m_list->addItem(new ListViewItem(title, QPixmap(), QPixmap()));
     m_list->setSelectedIdx(qBound(0, selected, titles.size() - 1));
     m_list->update();
