@@ -137,7 +137,9 @@ fuzz-qt4: deps
 	cmake --build $(FUZZ_BUILD)-qt4 -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 ./tests/fuzz/run $(FUZZ_BUILD)-qt4 $(FUZZ_SECONDS)
 
-install: build
+# Builds only what is installed (the "sdk" target of cmake/PhoneInstall.cmake), not the suites.
+install: configure
+	cmake --build $(BUILD) -j $(JOBS) --target sdk
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
