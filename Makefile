@@ -138,7 +138,11 @@ fuzz-qt4: deps
 	cmake --build $(FUZZ_BUILD)-qt4 -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=0 ./tests/fuzz/run $(FUZZ_BUILD)-qt4 $(FUZZ_SECONDS)
 
-install: build
+# Builds only what is installed (the "sdk" target of cmake/PhoneInstall.cmake), not the suites.
+# Configured again first: a build directory made before that target existed does not know it.
+install: configure
+	@cmake -S . -B $(BUILD) >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target sdk
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:

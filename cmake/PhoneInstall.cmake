@@ -15,6 +15,10 @@
 # page and the pictures next to itself. Every installed path is relative to the prefix, so
 # the prefix can be moved after installing.
 
+# "sdk" builds what the rules below install and nothing else (no suites, no benchmarks):
+# "make install" builds it, then runs cmake --install. Each rule adds its target to it.
+add_custom_target(sdk)
+
 # The SDK keeps to a prefix of its own, as Qt's does.
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
   set(CMAKE_INSTALL_PREFIX /opt/phonewidgets CACHE PATH "Where cmake --install puts the SDK" FORCE)
@@ -71,6 +75,7 @@ function(phone_install_library target headerdir)
     INSTALL_RPATH "$ORIGIN")
   install(TARGETS ${target} EXPORT PhoneWidgetsTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  add_dependencies(sdk ${target})
 endfunction()
 
 phone_install_library(base phonebase)
@@ -79,15 +84,18 @@ phone_install_library(phonewidgets phonewidgets)
 if(TARGET settings_datetime)
   set_target_properties(settings_datetime PROPERTIES INSTALL_RPATH "$ORIGIN/${PHONE_PLUGIN_TO_LIB}")
   install(TARGETS settings_datetime LIBRARY DESTINATION ${PHONE_INSTALL_PLUGINDIR})
+  add_dependencies(sdk settings_datetime)
 endif()
 
 # The simulator and the pictures are Qt 5 programs: a Qt 4 (phone) SDK has neither.
 if(TARGET phonesim)
   set_target_properties(phonesim PROPERTIES INSTALL_RPATH "$ORIGIN/${PHONE_BIN_TO_LIB}")
   install(TARGETS phonesim EXPORT PhoneWidgetsTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  add_dependencies(sdk phonesim)
 endif()
 if(TARGET phonetheme_rcc)
   install(FILES ${PHONE_THEME_RCC} DESTINATION ${PHONE_INSTALL_THEMEDIR})
+  add_dependencies(sdk phonetheme_rcc)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/host/data/timezone.tab.NOTICE DESTINATION ${PHONE_INSTALL_DOCDIR})
 
