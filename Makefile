@@ -18,7 +18,7 @@ PREFIX ?= /opt/phonewidgets
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test test-qt4 test-qt4-sdk-check fuzz-qt4 references bench bench-ir bench-detail render-check pictures fuzz install clean armhf test-armhf
+.PHONY: all deps configure build run test test-qt4 test-qt4-sdk-check fuzz-qt4 references bench bench-ir bench-qt4 bench-ir-qt4 bench-qt4-build bench-detail render-check pictures fuzz install clean armhf test-armhf
 
 all: build
 
@@ -68,10 +68,16 @@ references: build
 	cd $(BUILD) && PHONE_UPDATE_REFERENCES=1 ctest -j $(JOBS) -E 'sim|guard|fence'
 
 # Ours against stock Qt, side by side: wall time (bench), or instructions counted by callgrind
-# only around each operation (bench-ir); ARGS="popup page" picks groups.
+# only around each operation (bench-ir); ARGS="popup page" picks groups. bench-ir runs on the
+# phone's Qt too when a Qt 4.8 SDK is given (QT4_SDK=DIR) or sits at /opt/qt4-qws: the same
+# table from bench_compare as its own window server on a 16-bit 384x160 screen, with Qt 4's
+# widgets as anchors (bench-qt4 and bench-ir-qt4 run that half alone). Callgrind's dumps,
+# one per measured operation, stay in $(BUILD)/ir and $(QT4_BUILD)/ir.
 BENCH_BUILD = @echo "build: the benchmarks (log: $(BUILD)/bench-build.log)"; \
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks >$(BUILD)/bench-build.log 2>&1 \
 	  || { tail -n 30 $(BUILD)/bench-build.log; echo "build failed: see $(BUILD)/bench-build.log"; exit 1; }
+BENCH_QT4_SDK = $(or $(QT4_SDK),$(if $(wildcard /opt/qt4-qws/bin/qmake),/opt/qt4-qws))
+BENCH_IR = valgrind --tool=callgrind -q --collect-atstart=no
 
 bench: configure
 	$(BENCH_BUILD)
@@ -80,8 +86,29 @@ bench: configure
 bench-ir: configure
 	$(BENCH_BUILD)
 	@rm -rf $(BUILD)/ir && mkdir -p $(BUILD)/ir
-	@BENCH_IR_OUT=$(CURDIR)/$(BUILD)/ir/cg.out valgrind --tool=callgrind -q --collect-atstart=no \
+	@BENCH_IR_OUT=$(CURDIR)/$(BUILD)/ir/cg.out $(BENCH_IR) \
 		--callgrind-out-file=$(CURDIR)/$(BUILD)/ir/cg.out $(BUILD)/bin/bench_compare $(ARGS)
+	@if [ -n "$(BENCH_QT4_SDK)" ]; then $(MAKE) -s bench-ir-qt4 QT4_SDK=$(BENCH_QT4_SDK); \
+	else echo "no Qt 4.8 SDK (QT4_SDK=DIR): the run on the phone's Qt is left out"; fi
+
+# bench_compare against the Qt 4.8 SDK, in the Qt 4 suites' build directory.
+bench-qt4-build: configure
+	@$(MAKE) -s test-qt4-sdk-check QT4_SDK=$(BENCH_QT4_SDK)
+	@echo "build: the benchmark on Qt 4 (log: $(QT4_BUILD)/bench-build.log)"
+	@mkdir -p $(QT4_BUILD)
+	@{ cmake --build $(BUILD) -j $(JOBS) --target phonetheme_rcc \
+	  && cmake -S . -B $(QT4_BUILD) -DPHONE_QT=4 -DQT_QMAKE_EXECUTABLE=$(abspath $(BENCH_QT4_SDK))/bin/qmake \
+	       -DPHONE_THEME_RCC=$(CURDIR)/$(BUILD)/theme/phonetheme.rcc $(CMAKE_FLAGS) \
+	  && cmake --build $(QT4_BUILD) -j $(JOBS) --target benchmarks; } >$(QT4_BUILD)/bench-build.log 2>&1 \
+	  || { tail -n 30 $(QT4_BUILD)/bench-build.log; echo "build failed: see $(QT4_BUILD)/bench-build.log"; exit 1; }
+
+bench-qt4: bench-qt4-build
+	@$(QT4_BUILD)/bin/bench_compare $(ARGS)
+
+bench-ir-qt4: bench-qt4-build
+	@rm -rf $(QT4_BUILD)/ir && mkdir -p $(QT4_BUILD)/ir
+	@BENCH_IR_OUT=$(CURDIR)/$(QT4_BUILD)/ir/cg.out $(BENCH_IR) \
+		--callgrind-out-file=$(CURDIR)/$(QT4_BUILD)/ir/cg.out $(QT4_BUILD)/bin/bench_compare $(ARGS)
 
 # The other QBENCHMARK programs, as a table; the toolkit's debug lines stay off.
 bench-detail: configure

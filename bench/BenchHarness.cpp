@@ -1,6 +1,6 @@
 #include "BenchHarness.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -12,17 +12,32 @@
 
 #include <valgrind/callgrind.h>
 
+#ifdef Q_WS_QWS
+#include "BenchScreen.h"
+#include "TestMain.h"
+
+#include <unistd.h>
+#endif
+
 namespace BenchHarness {
 
 namespace {
 
 int s_dumps = 0;
 
+#if QT_VERSION >= 0x050000
 void dropDebug(QtMsgType type, const QMessageLogContext&, const QString& text)
 {
     if (type != QtDebugMsg)
         fprintf(stderr, "%s\n", qPrintable(text));
 }
+#else
+void dropDebug(QtMsgType type, const char* text)
+{
+    if (type != QtDebugMsg)
+        fprintf(stderr, "%s\n", text);
+}
+#endif
 
 // Total Ir of a callgrind dump ("totals:" line, or "summary:" in the header).
 double dumpTotal(const QString& path)
@@ -47,17 +62,56 @@ double median(QVector<double> v)
 
 } // namespace
 
-void init()
+QApplication* makeApplication(int& argc, char** argv)
 {
+#ifdef Q_WS_QWS
+    // As the suites' window server, but on the phone's 16-bit screen.
+    BenchScreen::registerDriver();
+    qputenv("QWS_DISPLAY", "PhoneBench16:" + QByteArray::number(int(getpid())));
+    qputenv("QWS_KEYBOARD", "None");
+    qputenv("QWS_MOUSE_PROTO", "None");
+#ifdef PHONE_QWS_FONTS
+    qputenv("QT_QWS_FONTDIR", PHONE_QWS_FONTS);
+#endif
+    qInstallMsgHandler(dropDebug);
+    return new QApplication(argc, argv, QApplication::GuiServer);
+#else
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_FONT_DPI", "72");
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     qInstallMessageHandler(dropDebug);
+    return new QApplication(argc, argv);
+#endif
+}
+
+void endApplication()
+{
+#ifdef Q_WS_QWS
+    phoneTestServerEnd();
+#endif
+}
+
+QImage::Format screenFormat()
+{
+#ifdef Q_WS_QWS
+    return QImage::Format_RGB16;
+#else
+    return QImage::Format_ARGB32_Premultiplied;
+#endif
+}
+
+QString qtName()
+{
+#ifdef Q_WS_QWS
+    return QString("Qt %1 QWS, 16-bit 384x160 screen").arg(qVersion());
+#else
+    return QString("Qt %1 offscreen").arg(qVersion());
+#endif
 }
 
 bool countsInstructions()
 {
-    return RUNNING_ON_VALGRIND && !qEnvironmentVariableIsEmpty("BENCH_IR_OUT");
+    return RUNNING_ON_VALGRIND && !qgetenv("BENCH_IR_OUT").isEmpty();
 }
 
 double cost(const char* name, const std::function<void()>& op, const std::function<void()>& after,
@@ -106,13 +160,19 @@ double processCost(const QString& program, const QStringList& arguments, const c
     if (countsInstructions()) {
         const QString base = QString::fromLocal8Bit(qgetenv("BENCH_IR_OUT")) + ".process";
         QProcess child;
+#if QT_VERSION >= 0x050200
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+#endif
         child.start("valgrind", QStringList() << "--tool=callgrind" << "-q"
                                               << "--callgrind-out-file=" + base + ".%p"
                                               << QString("--dump-after=") + dumpAfter
                                               << program << arguments);
         child.waitForStarted();
+#if QT_VERSION >= 0x050300
         const qint64 pid = child.processId();
+#else
+        const qint64 pid = child.pid();
+#endif
         child.waitForFinished(600000);
         const double total = dumpTotal(QString("%1.%2.1").arg(base).arg(pid));
         QFile::remove(QString("%1.%2.1").arg(base).arg(pid));
@@ -158,17 +218,22 @@ QString human(double value, const QString& unit)
     return QString::number(value, 'f', value < 100 ? 1 : 0) + " " + unit;
 }
 
-void print(const QString& title, const QVector<Row>& rows)
+void print(const QString& title, const QVector<Row>& rows, const QStringList& notes)
 {
     const QString measured = countsInstructions() ? "Ir" : "ns";
     QTextStream out(stdout);
-    out << "\n" << title << " (" << (countsInstructions() ? "instructions, callgrind" : "wall time")
-        << ")\n";
+    out << "\n" << title << " (" << qtName() << ", "
+        << (countsInstructions() ? "instructions, callgrind" : "wall time") << ")\n";
     out << QString("%1 %2 %3 %4 %5 %6\n")
                .arg("operation", -50).arg("ours", 13).arg("anchor", 13).arg("ratio", 7)
-               .arg("target", 7).arg("met", 4);
-    for (const Row& r : rows) {
+               .arg("target", 10).arg("met", 4);
+    for (int i = 0; i < rows.size(); ++i) {
+        const Row& r = rows.at(i);
         const QString unit = r.unit.isEmpty() ? measured : r.unit;
+        if (!r.why.isEmpty()) {
+            out << QString("%1 %2\n").arg(r.op, -50).arg(r.why);
+            continue;
+        }
         if (r.ours < 0 || r.anchor < 0) {
             out << QString("%1 %2\n").arg(r.op, -50).arg("failed", 13);
             continue;
@@ -182,9 +247,13 @@ void print(const QString& title, const QVector<Row>& rows)
                    .arg(compared ? human(r.anchor, unit) : QString("-"), 13)
                    .arg(compared ? QString::number(ratio, 'f', 2) + "x" : QString("-"), 7)
                    .arg(r.target <= 0 ? QString("-")
-                        : compared ? QString("<=%1x").arg(r.target) : "<=" + human(r.target, unit), 7)
+                        : compared ? QString("<=%1x").arg(r.target) : "<=" + human(r.target, unit), 10)
                    .arg(r.target <= 0 ? "" : (compared ? ratio <= r.target : r.ours <= r.target) ? "yes" : "NO", 4);
     }
+    if (!notes.isEmpty())
+        out << "\n";
+    for (int i = 0; i < notes.size(); ++i)
+        out << notes.at(i) << "\n";
     out.flush();
 }
 
