@@ -3,6 +3,8 @@
 
 #include <QDataStream>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPixmap>
 #include <QMap>
 #include <QString>
 
@@ -16,6 +18,27 @@ inline int phoneTextWidth(const QFontMetrics& metrics, const QString& text)
     return metrics.horizontalAdvance(text);
 #else
     return metrics.width(text);
+#endif
+}
+
+// Whether an image's pixels are the device's own (no high-dpi scaling); Qt 4 has no scaling.
+inline bool phoneUnscaled(const QImage& image)
+{
+#if QT_VERSION >= 0x050000
+    return image.devicePixelRatio() == 1.0;
+#else
+    Q_UNUSED(image);
+    return true;
+#endif
+}
+
+inline bool phoneUnscaled(const QPixmap& pixmap)
+{
+#if QT_VERSION >= 0x050000
+    return pixmap.devicePixelRatio() == 1.0;
+#else
+    Q_UNUSED(pixmap);
+    return true;
 #endif
 }
 

@@ -1,5 +1,7 @@
 #include "ListViewRadioItem.h"
 
+#include "TextSprites.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -27,7 +29,7 @@ void ListViewRadioItem::paint(QPainter* p, QRect& r)
     if (m_useImage) {
         const QPixmap mark = picture(m_checked ? QLatin1String(":ui/images/widget/radio_sel.png")
                                      : QLatin1String(":ui/images/widget/radio.png"));
-        p->drawPixmap(r.right() - 26, r.top() + (r.height() - mark.height()) / 2, mark);
+        TextSprites::drawPixmap(p, QPoint(r.right() - 26, r.top() + (r.height() - mark.height()) / 2), mark);
     } else {
         const QColor light(187, 187, 187);
         p->setPen(light);

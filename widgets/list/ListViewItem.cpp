@@ -1,5 +1,7 @@
 #include "ListViewItem.h"
 
+#include "TextSprites.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QCache>
@@ -40,7 +42,7 @@ uint qHash(const LabelKey& k)
 struct CachedLabel
 {
     CachedLabel(const QString& text, const QFont& font, QPaintDevice* device, Qt::LayoutDirection direction)
-        : shown(text), layout(text, font, device)
+        : shown(text), layout(text, font, device), id(TextSprites::newId())
     {
         QTextOption option;
         option.setTextDirection(direction);
@@ -56,8 +58,18 @@ struct CachedLabel
             height = line.ascent() + line.descent();
             ascent = line.ascent();
             advance = line.horizontalAdvance();
+            // The glyphs' own extent too: some reach past the line's box.
+            const QFontMetricsF metrics(font, device);
+            ink = line.naturalTextRect().united(metrics.boundingRect(text).translated(0, ascent));
         }
         layout.endLayout();
+    }
+
+    // Draws the line with its top-left at origin, from a copy where one can be used.
+    void draw(QPainter* p, const QPointF& origin)
+    {
+        if (!TextSprites::draw(p, layout, id, ink, origin))
+            layout.draw(p, origin);
     }
 
     QString shown;
@@ -66,6 +78,8 @@ struct CachedLabel
     qreal height = 0;
     qreal advance = 0;
     qreal ascent = 0;
+    quint64 id;
+    QRectF ink;
 };
 
 // A laid-out label costs about 1.7 kB: 256 of them hold the longest popup (America's 144
@@ -338,7 +352,7 @@ int ListViewItem::paintArrow(QPainter* p, const QRect& r)
 {
     const QPixmap arrow = picture(m_isPressed ? QLatin1String(":/ui/images/widget/list_focus_sel.png")
                                               : QLatin1String(":/ui/images/widget/list_focus.png"));
-    p->drawPixmap(r.right() - arrow.width() - 9, r.top() + (r.height() - arrow.height()) / 2, arrow);
+    TextSprites::drawPixmap(p, QPoint(r.right() - arrow.width() - 9, r.top() + (r.height() - arrow.height()) / 2), arrow);
     return arrow.width();
 }
 
@@ -401,7 +415,7 @@ void ListViewItem::drawLabel(QPainter* p, const QPointF& baseline, const QString
         return;
     }
     CachedLabel* label = cachedLabel(p, text, -1);
-    label->layout.draw(p, QPointF(baseline.x(), baseline.y() - label->ascent));
+    label->draw(p, QPointF(baseline.x(), baseline.y() - label->ascent));
 }
 
 void ListViewItem::drawLabel(QPainter* p, const QRect& r, int flags, const QString& text, int elideWidth)
@@ -443,7 +457,7 @@ void ListViewItem::drawLabel(QPainter* p, const QRect& r, int flags, const QStri
         p->save();
         p->setClipRect(r, Qt::IntersectClip);
     }
-    label->layout.draw(p, QPointF(r.x() + xoff, r.y() + yoff));
+    label->draw(p, QPointF(r.x() + xoff, r.y() + yoff));
     if (clip)
         p->restore();
 }
