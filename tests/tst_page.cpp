@@ -59,17 +59,20 @@ class Log : public QObject
 {
     Q_OBJECT
 public:
-    explicit Log(TestHost* host) : m_host(host)
+    explicit Log(PageFixture* f) : m_f(f), m_host(f->host())
     {
-        connect(host->core(), SIGNAL(timeZoneApplied(QString)), this, SLOT(applied(QString)));
-        connect(host->core(), SIGNAL(appMsgSent(QString,QString,QByteArray)), this, SLOT(sent(QString,QString,QByteArray)));
+        connect(m_host->core(), SIGNAL(timeZoneApplied(QString)), this, SLOT(applied(QString)));
+        connect(m_host->core(), SIGNAL(appMsgSent(QString,QString,QByteArray)), this, SLOT(sent(QString,QString,QByteArray)));
         qApp->installEventFilter(this);
     }
     QStringList events;
+    QStringList painted;   // the rows as the page's list last painted them
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
+        if (event->type() == QEvent::Paint && object == m_f->list())
+            painted = m_f->values();
         SelectPopup* popup = qobject_cast<SelectPopup*>(object);
         if (!popup || event->type() != QEvent::Show)
             return false;
@@ -98,6 +101,7 @@ private:
         lines.removeAll("");
         return " [" + lines.join(" ") + "]";
     }
+    PageFixture* m_f;
     TestHost* m_host;
 };
 
@@ -404,6 +408,11 @@ private slots:
         const QByteArray inParis("User_Set=1\nUser_TimeZone=Europe/Paris\n");
         const QStringList stored({"User", "Europe", "Paris"});
         QTest::newRow("a read-only file") << t << inParis << "douoso" << QStringList("popup-not-saved") << stored << refused << "read-only file";
+        const QString notSaved("popup Not saved selected 0 next hidden");
+        QTest::newRow("a read-only file, the mode to Default") << t << inParis << "ouoo" << QStringList() << stored
+            << QStringList({"popup Default *User selected 1 next hidden", notSaved}) << "read-only file";
+        QTest::newRow("a read-only file, the mode to User") << t << QByteArray("User_Set=0\nUser_TimeZone=Europe/Paris\n") << "odoo"
+            << QStringList() << QStringList("Default") << QStringList({"popup *Default User selected 0 next hidden", notSaved}) << "read-only file";
         // Qt 4.8's writers write in place: only Qt 5's need the directory (a lock file, a rename).
         if (SettingsPeer::locksWithLockFile())
             QTest::newRow("a read-only directory") << t << inParis << "douoo" << QStringList() << stored << refused << "read-only directory";
@@ -456,7 +465,7 @@ private slots:
                 QVERIFY(holder.hold(path));
             }
         }});
-        Log seen(f.host());
+        Log seen(&f);
         MessageCapture capture;
         play(f, keys, shots, lock);
         holder.finish();
@@ -468,8 +477,10 @@ private slots:
 
         QCOMPARE(f.values(), values);
         QCOMPARE(seen.events, log);
-        const QString warning("SettingsDateTime::commitSetting not saved: \"NTP_Serv/User_TimeZone\" \"%1\" \"%2\"");
-        QCOMPARE(capture.lines(QtWarningMsg), fault.isEmpty() ? QStringList() : QStringList(warning.arg(path, fault)));
+        const QString warning("SettingsDateTime::commitSetting not saved: \"NTP_Serv/%1\" \"%2\" \"%3\"");
+        QCOMPARE(capture.lines(QtWarningMsg), fault.isEmpty() ? QStringList()
+                 : QStringList(warning.arg(keys.startsWith("o") ? "User_Set" : "User_TimeZone", path, fault)));
+        QCOMPARE(seen.painted, values);   // the list's last paint
         if (!log.join(" ").contains("send"))
             QCOMPARE(f.host()->readFile("phone_info.conf"), "[NTP_Serv]\n" + conf);
         QCOMPARE(QDir(f.host()->dir()).entryList(QDir::Hidden | QDir::Files), QStringList("phone_info.conf"));
