@@ -416,19 +416,6 @@ private slots:
         QVERIFY(call.labelText().size() < 60 && call.labelText().endsWith(QChar(0x2026)));
         call.setThumbnailPath(kHold);
         QVERIFY(call.thumbnail().toImage() == QPixmap(kHold).toImage());
-        // Labels: mnemonics and centring take the slow path; fonts alike but for underline differ.
-        auto drawn = [](const QFont& font, int align, const QString& text) {
-            QImage i(120, 30, QImage::Format_ARGB32);
-            i.fill(Qt::white);
-            QPainter a(&i);
-            a.setFont(font);
-            ListViewItem::drawLabel(&a, i.rect(), align | Qt::AlignVCenter, text);
-            return i;
-        };
-        QFont font = m_list->font(), underlined = font;
-        underlined.setUnderline(true);
-        QVERIFY(drawn(font, Qt::AlignLeft, "R&D") != drawn(font, Qt::AlignLeft, "") && drawn(font, Qt::AlignLeft, "Mid") != drawn(font, Qt::AlignHCenter, "Mid")
-                && drawn(font, Qt::AlignLeft, "Label") != drawn(underlined, Qt::AlignLeft, "Label"));
         // A row painted alone fills its own background and leaves the painter as it found it.
         ListViewInfoItem info("MAC", "x");
         ListViewNetworkItem network("Office", "WPA2");
