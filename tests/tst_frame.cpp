@@ -204,17 +204,24 @@ private slots:
         QVERIFY(m_bar->titleLabelWidgetWidth() <= 300 && !TimeLabel().time24Hour());
     }
 
-    // What a user sees change is repainted at once (status bar, soft keys, popup); the title as set,
+    // The clock's form on every tick. What a user sees change is repainted at once (status bar, soft keys, popup); the title as set,
     // frozen against setTitle.
     void titleAndRepaints()
     {
         m_host->core()->setUse24HourTime(true);   // the clock takes the host's form from the start
         Status bar;
-        bar.show();
-        QVERIFY(phoneWaitForPainted(&bar));
-        QLabel* title = child(&bar, "titleLabel");
         TimeLabel* clock = static_cast<TimeLabel*>(child(&bar, "timeLabel"));
         QVERIFY(clock->time24Hour());
+        // and on each tick, one every 1000 ms: set otherwise, it has it again only after the next.
+        QList<bool> forms;
+        const auto look = [&] { forms << clock->time24Hour(); bar.setTime24Hour(false); };
+        bar.setTime24Hour(false);
+        TimerMark tick1(TimerMark::before(1000), look), tick2(TimerMark::after(1000), look), tick3(TimerMark::before(2000), look),
+            tick4(TimerMark::after(2000), look);
+        bar.show();
+        QVERIFY(phoneWaitForPainted(&bar) && tick1.wait() && tick2.wait() && tick3.wait() && tick4.wait());
+        QCOMPARE(forms, QList<bool>({ false, true, false, true }));
+        QLabel* title = child(&bar, "titleLabel");
         QSignalSpy titles(&bar, SIGNAL(titleChanged(QString)));
         QVERIFY(phonePaintsDuring(&bar, [&] { bar.setBgColor(Qt::red); }) > 0);
         QVERIFY(phonePaintsDuring(&bar, [&] { bar.setUnderlineColor(Qt::red, Qt::blue); }) > 0);

@@ -95,13 +95,7 @@ void KeyDriver::next()
             schedule(1);   // poll: the state comes with later events
             return;
         }
-        QWidget* modal = QApplication::activeModalWidget();
-        QWidget* active = QApplication::activeWindow();
-        QWidget* focus = QApplication::focusWidget();
-        qWarning("KeyDriver: never settled (modal %s, active window %s, focus %s); going on",
-                 modal ? modal->metaObject()->className() : "none",
-                 active ? active->metaObject()->className() : "none",
-                 focus ? focus->metaObject()->className() : "none");
+        qWarning("KeyDriver: never settled; going on");
     }
     m_waiting.invalidate();
     const std::function<void()> action = m_steps.takeFirst();

@@ -34,6 +34,15 @@ void SettingsPeer::kill()
     }
 }
 
+qint64 SettingsPeer::pid() const
+{
+#if QT_VERSION >= 0x050000
+    return m_process.processId();
+#else
+    return qint64(m_process.pid());
+#endif
+}
+
 bool SettingsPeer::locksWithLockFile()
 {
     return QT_VERSION >= 0x050000;

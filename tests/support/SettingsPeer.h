@@ -21,6 +21,7 @@ public:
     // without running the event loop meanwhile.
     bool hold(const QString& file);
     void kill();
+    qint64 pid() const;
 
     // Whether QSettings' writers lock with a lock file beside the file (Qt 5) rather than on the
     // file itself (Qt 4.8).

@@ -29,6 +29,13 @@ void phoneTestServerEnd();
 #define PHONE_TEST_MAIN(Suite) QTEST_MAIN(Suite)
 #endif
 
+// Skips the rest of a test function (Qt 4 asks how much to skip).
+#if QT_VERSION >= 0x050000
+#define PHONE_SKIP(message) QSKIP(message)
+#else
+#define PHONE_SKIP(message) QSKIP(message, SkipAll)
+#endif
+
 #if QT_VERSION >= 0x050000
 #define PHONE_TEST_GUILESS_MAIN(Suite) QTEST_GUILESS_MAIN(Suite)
 #else

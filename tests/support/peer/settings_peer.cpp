@@ -9,8 +9,10 @@
 // once it holds the lock. With PHONE_PEER_TRACE=1 a writer also prints, on a line of its own,
 // the flushes and renames its saves made, in order ("fsync(file) rename fsync(dir)"). With
 // PHONE_PEER_FAIL=fsync its first flush fails with EIO, =pwrite its first positioned write is
-// interrupted (EINTR) before writing, =kill it is killed at its first flush. The calls are this
-// program's own, so the library's calls reach them first.
+// interrupted (EINTR) before writing, =kill it is killed at its first flush, =futimens its first
+// change of a file's time fails with EIO, =close the close of its first temporary file reports
+// EIO (the file closed all the same), =lock every fcntl() write lock is refused as if held by
+// another. The calls are this program's own, so the library's calls reach them first.
 #include "IniFile.h"
 
 #include <QCoreApplication>
@@ -26,6 +28,7 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -80,6 +83,61 @@ extern "C" int rename(const char* from, const char* to)
     traced("rename", false);
     return real(from, to);
 }
+
+// The one failure asked for, at its first call for which when holds.
+bool failOnce(const char* name, bool when = true)
+{
+    static bool failed = false;
+    if (failed || !when || qgetenv("PHONE_PEER_FAIL") != name)
+        return false;
+    failed = true;
+    errno = EIO;
+    return true;
+}
+
+extern "C" int futimens(int fd, const struct timespec times[2]) noexcept
+{
+    static int (*real)(int, const struct timespec*) =
+        reinterpret_cast<int (*)(int, const struct timespec*)>(dlsym(RTLD_NEXT, "futimens"));
+    return failOnce("futimens") ? -1 : real(fd, times);
+}
+
+extern "C" int close(int fd)
+{
+    static int (*real)(int) = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "close"));
+    char name[4096] = "";
+    if (qgetenv("PHONE_PEER_FAIL") == "close" && readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), name, sizeof name - 1) < 0)
+        name[0] = 0;
+    const int result = real(fd);
+    return failOnce("close", strstr(name, ".tmp-") != 0) ? -1 : result;
+}
+
+static int lockedFcntl(const char* symbol, int fd, int cmd, va_list args)
+{
+    void* arg = va_arg(args, void*);
+    const struct flock* range = static_cast<const struct flock*>(arg);
+    if (qgetenv("PHONE_PEER_FAIL") == "lock" && cmd == F_SETLK && range->l_type == F_WRLCK) {
+        errno = EAGAIN;
+        return -1;
+    }
+    static int (*real)(int, int, ...) = reinterpret_cast<int (*)(int, int, ...)>(dlsym(RTLD_NEXT, symbol));
+    return real(fd, cmd, arg);
+}
+
+// Under both names: large-file builds call fcntl64.
+extern "C" int peerFcntl(int fd, int cmd, ...) __asm__("fcntl");
+extern "C" int peerFcntl64(int fd, int cmd, ...) __asm__("fcntl64");
+#define PEER_FCNTL(function, symbol) \
+    extern "C" int function(int fd, int cmd, ...) \
+    { \
+        va_list args; \
+        va_start(args, cmd); \
+        const int result = lockedFcntl(symbol, fd, cmd, args); \
+        va_end(args); \
+        return result; \
+    }
+PEER_FCNTL(peerFcntl, "fcntl")
+PEER_FCNTL(peerFcntl64, "fcntl64")
 
 namespace {
 
