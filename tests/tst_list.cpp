@@ -24,6 +24,7 @@
 #include "TestHost.h"
 #include "TestMain.h"
 #include "TestWait.h"
+#include "TextSprites.h"
 #include "TimerMark.h"
 #include "WidgetImage.h"
 #include "textClass.h"
@@ -342,6 +343,37 @@ private slots:
                 const QImage image = painted(row, height);
                 QVERIFY(image.pixel(15, 8) != qRgb(255, 0, 0) && image.pixel(15, 9) == qRgb(255, 0, 0));
             }
+    }
+
+    // A kept copy of a label or picture shows what drawing it afresh shows, whatever changed
+    // under it (a dot where the copy is not looked up by) or in the pen since it was kept.
+    void sprites()
+    {
+        const QPixmap mark = ListViewItem::picture(QLatin1String(":ui/images/widget/radio_sel.png"));
+        QVERIFY(!mark.isNull());
+        const auto draw = [&](QImage::Format format, const QColor& dot, const QColor& pen, bool fresh) {
+            if (fresh)
+                TextSprites::clear();
+            QImage image(200, 40, format);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            for (const QPoint& at : { QPoint(30, 13), QPoint(100, 27), QPoint(163, 13) })
+                p.fillRect(QRect(at, QSize(2, 2)), dot);
+            p.setPen(pen);
+            ListViewItem::drawLabel(&p, QRect(10, 0, 150, 40), Qt::AlignLeft | Qt::AlignVCenter, "Time City Select");
+            TextSprites::drawPixmap(&p, QPoint(160, 10), mark);
+            return image;
+        };
+        for (QImage::Format format : { QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB16 }) {
+            // Kept copies first, each against a fresh drawing made after it.
+            const QImage first = draw(format, Qt::white, Qt::black, true);
+            QCOMPARE(draw(format, Qt::white, Qt::black, false), first);
+            const QImage dotted = draw(format, Qt::red, Qt::black, false);
+            QVERIFY(dotted == draw(format, Qt::red, Qt::black, true));
+            draw(format, Qt::white, Qt::black, true);
+            const QImage red = draw(format, Qt::white, Qt::red, false);
+            QVERIFY(red == draw(format, Qt::white, Qt::red, true) && red != first);
+        }
     }
 
     // The edit-text length rule, the base row's pictures and selected(), the progress row's value
