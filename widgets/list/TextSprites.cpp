@@ -131,11 +131,12 @@ const QImage* spriteTarget(QPainter* p)
 }
 
 // Copies the sprite of key over area (device pixels), drawing it first with draw(sprite
-// painter) where none is kept for what area holds now. False when area is too large to keep.
+// painter) where none is kept for what area holds now. False when area is too large to keep:
+// half the budget at most, so that one long label does not crowd out all the others.
 template <typename Draw>
 bool copySprite(QPainter* p, const QImage& device, const QRect& area, SpriteKey key, Draw draw)
 {
-    if (!device.rect().contains(area) || 2 * area.width() * area.height() * (device.depth() / 8) > TextSprites::MaxBytes / 4)
+    if (!device.rect().contains(area) || 2 * area.width() * area.height() * (device.depth() / 8) > TextSprites::MaxBytes / 2)
         return false;
     key.background = hashOf(device, area);
     key.format = int(device.format());
