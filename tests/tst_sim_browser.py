@@ -156,7 +156,7 @@ class Browser:
         os.close(fd)
         return high
 
-    def call(self, method, params=None, session=None):
+    def call(self, method, params=None, session=None, tolerate=()):
         self.next_id += 1
         message = {"id": self.next_id, "method": method, "params": params or {}}
         if session:
@@ -169,6 +169,8 @@ class Browser:
                 reply = json.loads(raw)
                 if reply.get("id") == self.next_id:
                     if "error" in reply:
+                        if any(t in reply["error"].get("message", "") for t in tolerate):
+                            return None
                         fail("%s: %s" % (method, reply["error"]))
                     return reply["result"]
             left = deadline - time.monotonic()
@@ -179,12 +181,14 @@ class Browser:
                 fail("Chromium ended")
             self.buffer += chunk
 
-    def page(self, method, params=None):
-        return self.call(method, params, self.session)
+    def page(self, method, params=None, tolerate=()):
+        return self.call(method, params, self.session, tolerate)
 
     def evaluate(self, expression):
-        result = self.page("Runtime.evaluate", {"expression": expression, "returnByValue": True})
-        return result["result"].get("value")
+        # While a page replaces the one before, a question may meet neither: no answer yet.
+        result = self.page("Runtime.evaluate", {"expression": expression, "returnByValue": True},
+                           ("navigated or closed", "context was destroyed", "Cannot find context"))
+        return None if result is None else result["result"].get("value")
 
     def key(self, key, code, keycode):
         for kind in ("keyDown", "keyUp"):
