@@ -41,9 +41,12 @@ uint qHash(const SpriteKey& k)
 }
 
 // The pixels under a sprite before it, and after.
+// The pixels under a sprite before it was drawn (one colour, as under most labels, is kept
+// as that colour alone), and after.
 struct Sprite
 {
-    QImage before;
+    QImage before;      // null when plain
+    quint32 plain;
     QImage after;
 };
 
@@ -85,11 +88,42 @@ quint64 hashOf(const QImage& image, const QRect& r)
 }
 
 // Whether the rectangle of the image holds exactly the pixels of before.
-bool holds(const QImage& image, const QRect& r, const QImage& before)
+// The one raw pixel value of the rectangle, or false when its pixels differ: the first line
+// pixel by pixel, the others against it.
+template <typename Pixel>
+bool plainOf(const QImage& image, const QRect& r, quint32* value)
 {
+    const Pixel* first = reinterpret_cast<const Pixel*>(image.constScanLine(r.top())) + r.left();
+    for (int x = 1; x < r.width(); ++x) {
+        if (first[x] != first[0])
+            return false;
+    }
+    const size_t bytes = size_t(r.width()) * sizeof(Pixel);
+    for (int y = r.top() + 1; y <= r.bottom(); ++y) {
+        if (memcmp(reinterpret_cast<const Pixel*>(image.constScanLine(y)) + r.left(), first, bytes) != 0)
+            return false;
+    }
+    *value = first[0];
+    return true;
+}
+
+bool plain(const QImage& image, const QRect& r, quint32* value)
+{
+    return image.depth() == 32 ? plainOf<quint32>(image, r, value) : plainOf<quint16>(image, r, value);
+}
+
+// Whether the rectangle of the image holds exactly the pixels the sprite was drawn over.
+bool holds(const QImage& image, const QRect& r, const Sprite& sprite)
+{
+    if (sprite.after.size() != r.size())
+        return false;
+    if (sprite.before.isNull()) {
+        quint32 value;
+        return plain(image, r, &value) && value == sprite.plain;
+    }
     const int bytes = r.width() * image.depth() / 8;
     for (int y = 0; y < r.height(); ++y) {
-        if (memcmp(image.constScanLine(r.top() + y) + r.left() * image.depth() / 8, before.constScanLine(y), size_t(bytes)) != 0)
+        if (memcmp(image.constScanLine(r.top() + y) + r.left() * image.depth() / 8, sprite.before.constScanLine(y), size_t(bytes)) != 0)
             return false;
     }
     return true;
@@ -134,23 +168,30 @@ const QImage* spriteTarget(QPainter* p)
 // painter) where none is kept for what area holds now. False when area is too large to keep:
 // half the budget at most, so that one long label does not crowd out all the others.
 template <typename Draw>
-bool copySprite(QPainter* p, const QImage& device, const QRect& area, SpriteKey key, Draw draw)
+bool copySprite(QPainter* p, const QImage& device, const QRect& reach, SpriteKey key, Draw draw)
 {
-    if (!device.rect().contains(area) || 2 * area.width() * area.height() * (device.depth() / 8) > TextSprites::MaxBytes / 2)
+    // Off the device nothing is drawn either way.
+    const QRect area = reach & device.rect();
+    if (area.isEmpty() || 2 * area.width() * area.height() * (device.depth() / 8) > TextSprites::MaxBytes / 2)
         return false;
+    // Where the area is cut, the same drawing must land in the same place of the sprite.
+    key.subX += 1024 * (area.left() - reach.left());
+    key.subY += 1024 * (area.top() - reach.top());
     key.background = hashOf(device, area);
     key.format = int(device.format());
     key.hints = int(p->renderHints());
     Sprite* sprite = sprites().object(key);
     // The pixels under it are compared, not only sampled: a copy is only ever the same pixels.
-    if (sprite && !holds(device, area, sprite->before)) {
+    if (sprite && !holds(device, area, *sprite)) {
         sprites().remove(key);
         sprite = 0;
     }
     if (!sprite) {
         sprite = new Sprite;
-        sprite->before = device.copy(area);
-        sprite->after = sprite->before.copy();
+        sprite->after = device.copy(area);
+        sprite->plain = 0;
+        if (!plain(device, area, &sprite->plain))
+            sprite->before = sprite->after.copy();
         QPainter sp(&sprite->after);
         sp.setRenderHints(p->renderHints());
         sp.setPen(p->pen());
@@ -160,7 +201,8 @@ bool copySprite(QPainter* p, const QImage& device, const QRect& area, SpriteKey 
         sp.translate(-area.left(), -area.top());
         draw(&sp);
         sp.end();
-        sprites().insert(key, sprite, 2 * sprite->after.bytesPerLine() * sprite->after.height());
+        const int bytes = sprite->after.bytesPerLine() * sprite->after.height();
+        sprites().insert(key, sprite, sprite->before.isNull() ? bytes : 2 * bytes);
     }
     // Copied as it is: its pixels are what the device would hold after drawing.
     const QTransform& transform = p->deviceTransform();
