@@ -98,7 +98,7 @@ void TailButton::paintEvent(QPaintEvent*)
     }
 
     label = label.trimmed();
-    if (phoneTextWidth(QFontMetrics(font), label) >= w - 3 && font.pointSize() == 20)
+    if (!label.isEmpty() && phoneTextWidth(QFontMetrics(font), label) >= w - 3 && font.pointSize() == 20)
         font.setPointSize(18);
     painter.setFont(font);
 
@@ -129,6 +129,8 @@ void TailButton::paintEvent(QPaintEvent*)
         painter.drawPixmap((w - pixmap.width()) / 2, 3 + (h - 3 - pixmap.height()) / 2, pixmap);
         return;
     }
+    if (label.isEmpty())
+        return;
     painter.setPen(textColor);
     painter.drawText(contentArea, Qt::AlignCenter, label);
 }

@@ -252,7 +252,9 @@ bool TextSprites::draw(QPainter* p, const QTextLayout& layout, quint64 layoutId,
 
 void TextSprites::drawPixmap(QPainter* p, const QPoint& at, const QPixmap& pixmap)
 {
-    const QImage* device = pixmap.isNull() || !phoneUnscaled(pixmap) ? 0 : spriteTarget(p);
+    // A copy has a fixed cost of its own: small pictures blend for less.
+    const bool worth = pixmap.width() * pixmap.height() >= MinPixmapArea;
+    const QImage* device = !worth || !phoneUnscaled(pixmap) ? 0 : spriteTarget(p);
     if (device) {
         const QPoint deviceAt = p->deviceTransform().map(at);
         SpriteKey key;

@@ -33,7 +33,7 @@ public:
     // Drops every sprite (they are kept up to a fixed number of bytes).
     static void clear();
 
-    enum { MaxBytes = 192 * 1024 };
+    enum { MaxBytes = 192 * 1024, MinPixmapArea = 256 };
 };
 
 #endif
