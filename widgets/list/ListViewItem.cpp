@@ -297,24 +297,27 @@ void ListViewItem::setData(void* data) { m_data = data; }
 QPixmap ListViewItem::picture(const QString& path)
 {
     // Loading by file name stats the file and converts its time on every call; paints ask for
-    // the same few pictures again and again, so look them up by path first. Missing pictures
-    // are remembered until the pixmap cache is cleared (a sentinel entry tells).
+    // the same few pictures again and again, so look them up by path first, through the
+    // cache's own handles. Missing pictures are remembered, and handles kept, until the
+    // pixmap cache is cleared (a sentinel entry tells).
     static QSet<QString> missing;
-    const QString sentinel = QLatin1String("phone-picture-sentinel");
+    static QHash<QString, QPixmapCache::Key> keys;
+    static const QString sentinel = QLatin1String("phone-picture-sentinel");
     QPixmap pm;
     if (!QPixmapCache::find(sentinel, &pm)) {
         missing.clear();
+        keys.clear();
         QPixmap marker(1, 1);
         marker.fill(Qt::transparent);
         QPixmapCache::insert(sentinel, marker);
     }
     if (missing.contains(path))
         return QPixmap();
-    const QString key = QLatin1String("phone-picture:") + path;
-    if (QPixmapCache::find(key, &pm))
+    const QHash<QString, QPixmapCache::Key>::const_iterator kept = keys.constFind(path);
+    if (kept != keys.constEnd() && QPixmapCache::find(kept.value(), &pm))
         return pm;
     if (pm.load(path))
-        QPixmapCache::insert(key, pm);
+        keys.insert(path, QPixmapCache::insert(pm));
     else
         missing.insert(path);
     return pm;
