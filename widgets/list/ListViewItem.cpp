@@ -403,8 +403,16 @@ static CachedLabel* cachedLabel(QPainter* p, const QString& text, int elideWidth
     key.direction = p->layoutDirection();
     CachedLabel* label = labelCache().object(key);
     if (!label) {
-        const QString shown = elideWidth >= 0 ? p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth) : text;
-        label = new CachedLabel(shown, key.font, p->device(), p->layoutDirection());
+        // Laid out whole first: a text that fits is what elidedText() would give back, and
+        // shaping it once more to learn that costs as much as the layout.
+        label = new CachedLabel(text, key.font, p->device(), p->layoutDirection());
+        if (elideWidth >= 0 && label->width > elideWidth) {
+            const QString shown = p->fontMetrics().elidedText(text, Qt::ElideRight, elideWidth);
+            if (shown != text) {
+                delete label;
+                label = new CachedLabel(shown, key.font, p->device(), p->layoutDirection());
+            }
+        }
         labelCache().insert(key, label);
     }
     return label;
