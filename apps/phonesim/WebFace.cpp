@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTextStream>
 
@@ -32,13 +31,7 @@ const char kEndWithParent[] =
     "if os.getppid() != int(sys.argv[1]): sys.exit(1)\n"
     "os.execvp(sys.argv[2], sys.argv[2:])\n";
 
-enum { AnswerWaitMs = 10000, PollMs = 50, PortsTried = 20 };
-
-bool isFree(const QString& host, int port)
-{
-    QTcpServer probe;
-    return probe.listen(QHostAddress(host), quint16(port));
-}
+enum { AnswerWaitMs = 10000, PollMs = 50 };
 
 } // namespace
 
@@ -109,15 +102,10 @@ bool WebFace::start(const Settings& settings)
     if (!preparePages(settings.pagesDir))
         return false;
     m_host = settings.address.isEmpty() || settings.address == "localhost" ? QString("127.0.0.1") : settings.address;
-    // Asked first, so that another server already on a port is not taken for ours.
-    int port = settings.port;
-    while (!isFree(m_host, port)) {
-        if (++port > qMin(settings.port + PortsTried, 65535)) {
-            m_error = QString("no free web port from %1 to %2").arg(settings.port).arg(port - 1);
-            return false;
-        }
-    }
-    const QString target = QString("%1:%2").arg(m_host == "0.0.0.0" ? QString("127.0.0.1") : m_host).arg(settings.vncPort);
+    // Where this machine reaches the server (and the server the VNC port).
+    const QString local = m_host == "0.0.0.0" ? QString("127.0.0.1") : m_host;
+    const int port = settings.port;
+    const QString target = QString("%1:%2").arg(local).arg(settings.vncPort);
     m_server.setProcessEnvironment(PcClock::environment());
     m_server.start("python3", QStringList() << "-c" << kEndWithParent << QString::number(getpid()) << settings.program
                                             << "--web" << m_pages.path()
@@ -130,7 +118,7 @@ bool WebFace::start(const Settings& settings)
     waited.start();
     for (;;) {
         QTcpSocket socket;
-        socket.connectToHost(m_host == "0.0.0.0" ? QString("127.0.0.1") : m_host, quint16(port));
+        socket.connectToHost(local, quint16(port));
         if (socket.waitForConnected(PollMs * 4))
             break;
         if (m_server.waitForFinished(PollMs) || m_server.state() == QProcess::NotRunning) {

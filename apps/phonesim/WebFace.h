@@ -15,7 +15,7 @@ class WebFace : public QObject
 public:
     struct Settings {
         QString address;     // the address the VNC port listens on
-        int port;            // the web port
+        int port;            // the web port, found free
         int vncPort;
         QString pagesDir;    // noVNC's pages
         QString program;     // websockify
@@ -25,7 +25,7 @@ public:
     ~WebFace();
 
     // Starts the server and returns once it answers; false with errorString() when the pages
-    // or the program are missing, the port is taken or the server ends before it answers.
+    // or the program are missing or the server ends before it answers.
     bool start(const Settings& settings);
     QString errorString() const;
     int port() const;      // 0 when not serving

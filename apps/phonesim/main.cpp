@@ -120,6 +120,22 @@ bool portIsFree(const QString& address, int port)
     return free;
 }
 
+// The ports a server looks at when its own is taken: the next 20.
+int lastPortTried(int wanted)
+{
+    return qMin(wanted + 20, 65535);
+}
+
+// The first free port from wanted on, or 0 when all of them are taken.
+int firstFreePort(const QString& address, int wanted)
+{
+    for (int port = wanted; port <= lastPortTried(wanted); ++port) {
+        if (portIsFree(address, port))
+            return port;
+    }
+    return 0;
+}
+
 void setUpPlatform()
 {
     // Qt draws off screen; phonesim itself serves the screen (VncDisplay), so no server of
@@ -184,10 +200,9 @@ int main(int argc, char** argv)
     const bool served = options.display != SimOptions::Headless;
     if (served) {
         const int wanted = options.port;
-        while (!portIsFree(options.listenAddress, options.port) && options.port < qMin(wanted + 20, 65535))
-            ++options.port;
-        if (!portIsFree(options.listenAddress, options.port)) {
-            err() << "phonesim: no free VNC port from " << wanted << " to " << options.port << "\n";
+        options.port = firstFreePort(options.listenAddress, wanted);
+        if (!options.port) {
+            err() << "phonesim: no free VNC port from " << wanted << " to " << lastPortTried(wanted) << "\n";
             return 1;
         }
     }
@@ -277,11 +292,14 @@ int main(int argc, char** argv)
                   << "  VNC viewer: vncviewer -MenuKey F12 " << host4 << "::" << display.port() << "\n";
             WebFace::Settings web;
             web.address = options.listenAddress;
-            web.port = display.port() > 1124 ? display.port() - 100 : display.port() + 100;
+            const int webWanted = display.port() > 1124 ? display.port() - 100 : display.port() + 100;
+            web.port = firstFreePort(options.listenAddress, webWanted);
             web.vncPort = display.port();
             web.pagesDir = "/usr/share/novnc";
             web.program = QStandardPaths::findExecutable("websockify");
-            if (webFace.start(web))
+            if (!web.port)
+                out() << "  browser:    none, no free web port from " << webWanted << " to " << lastPortTried(webWanted) << "\n";
+            else if (webFace.start(web))
                 out() << "  browser:    " << webFace.url() << "\n";
             else
                 out() << "  browser:    none, " << webFace.errorString() << "\n";
