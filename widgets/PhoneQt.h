@@ -3,8 +3,6 @@
 
 #include <QDataStream>
 #include <QFontMetrics>
-#include <QImage>
-#include <QPixmap>
 #include <QMap>
 #include <QString>
 
@@ -21,23 +19,15 @@ inline int phoneTextWidth(const QFontMetrics& metrics, const QString& text)
 #endif
 }
 
-// Whether an image's pixels are the device's own (no high-dpi scaling); Qt 4 has no scaling.
-inline bool phoneUnscaled(const QImage& image)
+// Whether an image's or a pixmap's pixels are the device's own (no high-dpi scaling); Qt 4
+// has no scaling.
+template <typename Picture>
+inline bool phoneUnscaled(const Picture& picture)
 {
 #if QT_VERSION >= 0x050000
-    return image.devicePixelRatio() == 1.0;
+    return picture.devicePixelRatio() == 1.0;
 #else
-    Q_UNUSED(image);
-    return true;
-#endif
-}
-
-inline bool phoneUnscaled(const QPixmap& pixmap)
-{
-#if QT_VERSION >= 0x050000
-    return pixmap.devicePixelRatio() == 1.0;
-#else
-    Q_UNUSED(pixmap);
+    Q_UNUSED(picture);
     return true;
 #endif
 }

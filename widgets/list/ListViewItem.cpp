@@ -66,11 +66,7 @@ struct CachedLabel
     }
 
     // Draws the line with its top-left at origin, from a copy where one can be used.
-    void draw(QPainter* p, const QPointF& origin)
-    {
-        if (!TextSprites::draw(p, layout, id, ink, origin))
-            layout.draw(p, origin);
-    }
+    void draw(QPainter* p, const QPointF& origin) { TextSprites::draw(p, layout, id, ink, origin); }
 
     QString shown;
     QTextLayout layout;

@@ -40,7 +40,6 @@ uint qHash(const SpriteKey& k)
         ^ uint(k.subX * 4096) ^ uint(k.subY * 65536) ^ uint(k.hints);
 }
 
-// The pixels under a sprite before it, and after.
 // The pixels under a sprite before it was drawn (one colour, as under most labels, is kept
 // as that colour alone), and after.
 struct Sprite
@@ -87,7 +86,6 @@ quint64 hashOf(const QImage& image, const QRect& r)
     return h;
 }
 
-// Whether the rectangle of the image holds exactly the pixels of before.
 // The one raw pixel value of the rectangle, or false when its pixels differ: the first line
 // pixel by pixel, the others against it.
 template <typename Pixel>
@@ -129,20 +127,6 @@ bool holds(const QImage& image, const QRect& r, const Sprite& sprite)
     return true;
 }
 
-} // namespace
-
-quint64 TextSprites::newId()
-{
-    return s_nextId++;
-}
-
-void TextSprites::clear()
-{
-    if (s_sprites)
-        s_sprites->clear();
-}
-
-namespace {
 
 // The image the painter draws on, when a copy can stand in for drawing on it: a raster
 // image of 16 or 32 bits without scaling, a painter that only moves by whole pixels,
@@ -229,25 +213,38 @@ struct DrawPixmap
 
 } // namespace
 
-bool TextSprites::draw(QPainter* p, const QTextLayout& layout, quint64 layoutId, const QRectF& ink,
+quint64 TextSprites::newId()
+{
+    return s_nextId++;
+}
+
+void TextSprites::clear()
+{
+    if (s_sprites)
+        s_sprites->clear();
+}
+
+void TextSprites::draw(QPainter* p, const QTextLayout& layout, quint64 layoutId, const QRectF& ink,
                        const QPointF& origin)
 {
     const QImage* device = spriteTarget(p);
-    if (!device || p->pen().style() == Qt::NoPen || p->pen().brush().style() != Qt::SolidPattern)
-        return false;
-    // Where the glyphs may reach on the device: whole pixels, two more on each side for
-    // hinting and the edges antialiasing softens.
-    const QPointF at = p->deviceTransform().map(origin);
-    const QRect area(QPoint(int(std::floor(at.x() + ink.left())) - 2, int(std::floor(at.y() + ink.top())) - 2),
-                     QPoint(int(std::ceil(at.x() + ink.right())) + 2, int(std::ceil(at.y() + ink.bottom())) + 2));
-    SpriteKey key;
-    key.kind = 0;
-    key.id = layoutId;
-    key.pen = p->pen().color().rgba();
-    key.subX = at.x() - std::floor(at.x());
-    key.subY = at.y() - std::floor(at.y());
-    const DrawLayout drawLayout = { &layout, at };
-    return copySprite(p, *device, area, key, drawLayout);
+    if (device && p->pen().style() != Qt::NoPen && p->pen().brush().style() == Qt::SolidPattern) {
+        // Where the glyphs may reach on the device: whole pixels, two more on each side for
+        // hinting and the edges antialiasing softens.
+        const QPointF at = p->deviceTransform().map(origin);
+        const QRect area(QPoint(int(std::floor(at.x() + ink.left())) - 2, int(std::floor(at.y() + ink.top())) - 2),
+                         QPoint(int(std::ceil(at.x() + ink.right())) + 2, int(std::ceil(at.y() + ink.bottom())) + 2));
+        SpriteKey key;
+        key.kind = 0;
+        key.id = layoutId;
+        key.pen = p->pen().color().rgba();
+        key.subX = at.x() - std::floor(at.x());
+        key.subY = at.y() - std::floor(at.y());
+        const DrawLayout drawLayout = { &layout, at };
+        if (copySprite(p, *device, area, key, drawLayout))
+            return;
+    }
+    layout.draw(p, origin);
 }
 
 void TextSprites::drawPixmap(QPainter* p, const QPoint& at, const QPixmap& pixmap)
